@@ -1,0 +1,47 @@
+# Build helpers: one line declares a module, a program or a unit test.
+
+# Flags shared by every target of ours: strict warnings, and the sanitizers when asked.
+add_library(curso_flags INTERFACE)
+target_compile_options(curso_flags INTERFACE
+  -Wall -Wextra -Wpedantic -Werror -Wshadow -Wformat=2 -Wundef -Wcast-align
+  -Wimplicit-fallthrough)
+if(SANITIZE)
+  target_compile_options(curso_flags INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(curso_flags INTERFACE -fsanitize=address,undefined)
+endif()
+
+# curso_module(<name> SOURCES <files...> [MODULES <modules it uses...>])
+# A static library whose folder is on the include path of whoever links it.
+function(curso_module name)
+  cmake_parse_arguments(M "" "" "SOURCES;MODULES" ${ARGN})
+  add_library(${name} STATIC ${M_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC curso_flags ${M_MODULES})
+endfunction()
+
+# curso_program(<name> [SOURCES <files...>] [MODULES <modules...>])
+# Builds build/bin/<name>; the sources default to <name>.cpp in the calling folder.
+function(curso_program name)
+  cmake_parse_arguments(P "" "" "SOURCES;MODULES" ${ARGN})
+  if(NOT P_SOURCES)
+    set(P_SOURCES ${name}.cpp)
+  endif()
+  add_executable(${name} ${P_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE curso_flags ${P_MODULES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()
+
+# curso_unit_test(<name> SOURCES <files...> [MODULES <modules...>])
+# A GoogleTest binary; each of its tests becomes a CTest test.
+function(curso_unit_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;MODULES" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE curso_flags ${T_MODULES} GTest::gtest GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+endfunction()

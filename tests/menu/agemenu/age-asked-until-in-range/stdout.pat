@@ -1,0 +1,17 @@
+A) Añadir al principio B) Mostrar S) Salir (1 <= x <= 120) Deme una edad: (1 <= x <= 120) Deme una edad: (1 <= x <= 120) Deme una edad: A) Añadir al principio B) Mostrar S) Salir 
++--------------+-----------------+-------------------+
+| Puntero      | Valor           | Siguiente         |
++--------------+-----------------+-------------------+
+| p = {{p:siete}} | p->edad  =    7 | p->sig =    (nil) |
++--------------+-----------------+-------------------+
+
+A) Añadir al principio B) Mostrar S) Salir 
+
+¿Desea salir del programa (S/N)?...  
+
+Se ha ejecutado el procedimiento de parada.
+
+
+
+Terminación normal
+

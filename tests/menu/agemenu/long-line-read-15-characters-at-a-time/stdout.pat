@@ -1,0 +1,19 @@
+A) Añadir al principio B) Mostrar S) Salir (1 <= x <= 120) Deme una edad: A) Añadir al principio B) Mostrar S) Salir 
++--------------+-----------------+-------------------+
+| Puntero      | Valor           | Siguiente         |
++--------------+-----------------+-------------------+
+| p = {{p:n42}} | p->edad  =   42 | p->sig =    (nil) |
++--------------+-----------------+-------------------+
+
+A) Añadir al principio B) Mostrar S) Salir 
+
+¿Desea salir del programa (S/N)?...  A) Añadir al principio B) Mostrar S) Salir 
+
+¿Desea salir del programa (S/N)?...  
+
+Se ha ejecutado el procedimiento de parada.
+
+
+
+Terminación normal
+

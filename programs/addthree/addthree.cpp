@@ -1,0 +1,13 @@
+// addthree: adds three whole numbers and prints the sum.
+#include <cstdio>
+
+int main() {
+    const int a = 1;
+    const int b = 2;
+    const int c = 3;
+    int suma = 0;
+
+    suma = a + b + c;
+    printf("\n\nLa suma de %d, %d y %d es %d\n\n", a, b, c, suma);
+    return 0;
+}

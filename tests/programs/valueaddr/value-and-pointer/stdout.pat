@@ -1,0 +1,2 @@
+Numero vale : 33
+Puntero vale : {{p:numero}}

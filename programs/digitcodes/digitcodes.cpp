@@ -1,0 +1,20 @@
+// digitcodes: prints letters, a digit and the null character, each with its code.
+#include <cstdio>
+
+int main([[maybe_unused]] int argc, [[maybe_unused]] char *argv[]) {
+    const char unaLetra = 'A';
+    const char otra = 'B';
+    const char otraMas = 'd';
+    const char letraFinal = 'e';
+    const char unNumero = '0';  // the digit, code 48
+    const char elCaracter0 = '\0';  // the null character, code 0
+
+    puts("\nCifras y números\n================\n");
+    printf("El carácter %c tiene el valor numérico %d\n", unaLetra, unaLetra);
+    printf("El carácter %c tiene el valor numérico %d\n", otra, otra);
+    printf("El carácter %c tiene el valor numérico %d\n", otraMas, otraMas);
+    printf("El carácter %c tiene el valor numérico %d\n", letraFinal, letraFinal);
+    printf("El carácter %c tiene el valor numérico %d\n", unNumero, unNumero);
+    printf("El carácter %c tiene el valor numérico %d\n", elCaracter0, elCaracter0);
+    return 0;
+}

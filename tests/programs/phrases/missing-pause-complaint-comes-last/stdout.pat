@@ -1,0 +1,7 @@
+
+Frases comunes en ProgramaciÛn
+==============================
+
+Hola, Mundo
+Selva tenÌa una ovejita
+{{*}}pause{{*}}found

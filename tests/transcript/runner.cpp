@@ -205,8 +205,12 @@ bool matchPattern(const std::string &pattern, const std::string &actual, std::st
                 lineEnd = actual.size();
             size_t stop = lineEnd;
             if (t + 1 < tokens.size() && tokens[t + 1].literal) {
+                // Only the part of the next literal on this line can be searched for; when
+                // the literal starts a new line, the rest of this line is what matches.
                 const std::string &next = tokens[t + 1].text;
-                const size_t found = actual.find(next.substr(0, next.find('\n')), position);
+                const std::string onThisLine = next.substr(0, next.find('\n'));
+                const size_t found = onThisLine.empty() ? std::string::npos
+                                                        : actual.find(onThisLine, position);
                 if (found != std::string::npos && found <= lineEnd)
                     stop = found;
             }

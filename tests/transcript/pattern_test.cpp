@@ -1,0 +1,65 @@
+// The output matching of the transcript runner: a wrong match would let a faulty program pass.
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "pattern.h"
+
+namespace {
+
+bool matches(const std::string &pattern, const std::string &actual) {
+    std::string why;
+    return matchPattern(pattern, actual, why);
+}
+
+TEST(Pattern, LiteralTextMustMatchExactlyAndWhole) {
+    EXPECT_TRUE(matches("hola\n", "hola\n"));
+    EXPECT_FALSE(matches("hola\n", "hola\n\n"));
+    EXPECT_FALSE(matches("hola\n", "hola"));
+    EXPECT_FALSE(matches("hola\n", "Hola\n"));
+}
+
+TEST(Pattern, ANameStandsForOneValueThroughout) {
+    const std::string chained = "p = {{p:a}} sig = {{p:b}}\np = {{p:b}} sig = (nil)\n";
+    EXPECT_TRUE(matches(chained, "p = 0x5000 sig = 0x6000\np = 0x6000 sig = (nil)\n"));
+    EXPECT_FALSE(matches(chained, "p = 0x5000 sig = 0x6000\np = 0x7000 sig = (nil)\n"));
+    EXPECT_FALSE(matches(chained, "p = 0x5000 sig = 0x6000\np = 0x6000 sig = 0x0\n"));
+}
+
+TEST(Pattern, OffsetsRelateNumbersToANamedOne) {
+    const std::string fields = "{{u:r}} {{u:r+30}} {{u:r+0x2d}} {{u:r-4}}";
+    EXPECT_TRUE(matches(fields, "1000 1030 1045 996"));
+    EXPECT_FALSE(matches(fields, "1000 1031 1045 996"));
+    EXPECT_TRUE(matches("{{x:h+16}} {{x:h}}", "7ffe10 7ffe00"))
+        << "a name first seen with an offset is bound to the value minus it";
+}
+
+TEST(Pattern, PlaceholdersTakeTheBlanksOfAFieldWidthAndOnlyTheirDigits) {
+    EXPECT_TRUE(matches("[{{u:n}}]", "[      42]"));
+    EXPECT_FALSE(matches("[{{u:n}}]", "[4a]"));
+    EXPECT_FALSE(matches("{{p:n}}", "5000")) << "a pointer needs its 0x";
+    EXPECT_FALSE(matches("{{X:n}}", "ff")) << "upper-case hex only";
+    EXPECT_TRUE(matches("{{X:n}}", "FF"));
+}
+
+TEST(Pattern, StarTakesTheRestOfTheLineUpToTheNextLiteral) {
+    EXPECT_TRUE(matches("sh: {{*}}found\n", "sh: 1: pause: not found\n"));
+    EXPECT_TRUE(matches("error: {{*}}\nfin\n", "error: anything at all\nfin\n"));
+    EXPECT_FALSE(matches("error: {{*}}\nfin\n", "error: x\nmore\nfin\n"))
+        << "the star never crosses a line end";
+}
+
+TEST(Pattern, MistakesInThePatternAreReported) {
+    std::string why;
+    EXPECT_FALSE(matchPattern("{{q:n}}", "1", why));
+    EXPECT_NE(why.find("unknown placeholder"), std::string::npos);
+    EXPECT_FALSE(matchPattern("{{u:n", "1", why));
+    EXPECT_NE(why.find("unclosed"), std::string::npos);
+}
+
+TEST(Visible, ShowsControlBytesAsEscapes) {
+    EXPECT_EQ(visible(std::string("a\a\t\n\r\\", 6) + std::string(1, '\0') + "ñ"),
+              "a\\a\\t\\n\\r\\\\\\x00ñ");
+}
+
+}  // namespace

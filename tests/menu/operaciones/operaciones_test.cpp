@@ -1,14 +1,14 @@
 // The list operations of the full list menu, run as sequences on one record. The ages
 // they ask for are typed through a redirected standard input; what they print is captured.
 // In the sanitizer build every test ends with nothing allocated and nothing used after release.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "consola.h"
 #include "lista.h"
 #include "operaciones.h"
 #include "tipos.h"
@@ -16,48 +16,6 @@
 namespace {
 
 const std::string listaVacia = "\a\nNo hay nada que quitar, lista vacía\n\n";
-
-// Makes the given text what the operations read next from standard input.
-void teclear(const std::string &texto) {
-    char nombre[] = "/tmp/operaciones_test.XXXXXX";
-    const int fd = mkstemp(nombre);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(write(fd, texto.data(), texto.size()), static_cast<ssize_t>(texto.size()));
-    close(fd);
-    ASSERT_NE(freopen(nombre, "r", stdin), nullptr);
-    unlink(nombre);
-}
-
-// Captures standard output from its creation until texto() is called.
-class Salida {
-public:
-    Salida() : archivo(tmpfile()) {
-        fflush(stdout);
-        guardada = dup(1);
-        dup2(fileno(archivo), 1);
-    }
-    ~Salida() {
-        if (archivo != nullptr)
-            texto();
-    }
-    std::string texto() {
-        fflush(stdout);
-        dup2(guardada, 1);
-        close(guardada);
-        std::string leido;
-        rewind(archivo);
-        int c;
-        while ((c = getc(archivo)) != EOF)
-            leido += static_cast<char>(c);
-        fclose(archivo);
-        archivo = nullptr;
-        return leido;
-    }
-
-private:
-    FILE *archivo;
-    int guardada = -1;
-};
 
 class Operaciones : public ::testing::Test {
 protected:
@@ -81,9 +39,10 @@ protected:
     // Runs an operation with the given typed lines and returns what it printed.
     std::string ejecutar(funRef operacion, const std::string &tecleado = "") {
         teclear(tecleado);
-        Salida salida;
+        Pantalla pantalla;
+        pantalla.empezar();
         operacion(&g);
-        return salida.texto();
+        return pantalla.terminar();
     }
 };
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "consola.h"
 #include "ficheros.h"
 
 namespace {
@@ -20,20 +21,10 @@ const float muestra[] = {11, 12, 13, 14, 21, 22, 23, 24, 31, 32, 33, 34};
 // Runs accion with standard output going to a temporary file; returns what it printed.
 template <typename Accion>
 std::string salidaDe(Accion accion) {
-    fflush(stdout);
-    FILE *captura = tmpfile();
-    const int original = dup(1);
-    dup2(fileno(captura), 1);
+    Pantalla pantalla;
+    pantalla.empezar();
     accion();
-    fflush(stdout);
-    dup2(original, 1);
-    close(original);
-    std::string texto;
-    rewind(captura);
-    for (int c; (c = getc(captura)) != EOF;)
-        texto += static_cast<char>(c);
-    fclose(captura);
-    return texto;
+    return pantalla.terminar();
 }
 
 // Each test may write one temporary file, which goes when the test ends.

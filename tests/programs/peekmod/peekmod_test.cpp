@@ -1,14 +1,14 @@
 // The viewer's handlers on one record: what abrir keeps, what it replaces and releases,
 // and files that open but cannot be read. In the sanitizer build the leak checker finds
 // any path or text that abrir replaced without releasing.
-#include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "consola.h"
 #include "opciones.h"
 #include "tipos.h"
 
@@ -46,31 +46,15 @@ protected:
 
     // Runs abrir with the path typed as its answer and returns what it printed.
     std::string abrirRuta(const std::string &ruta) {
-        const std::string entrada = carpeta + "/entrada";
-        FILE *f = fopen(entrada.c_str(), "w");
-        fprintf(f, "%s\n", ruta.c_str());
-        fclose(f);
-        EXPECT_NE(freopen(entrada.c_str(), "r", stdin), nullptr);
+        teclear(ruta + "\n");
         return capturar(abrir);
     }
 
     std::string capturar(funRef handler) {
-        const std::string salida = carpeta + "/salida";
-        fflush(stdout);
-        const int guardada = dup(1);
-        FILE *f = fopen(salida.c_str(), "w+");
-        dup2(fileno(f), 1);
+        Pantalla pantalla;
+        pantalla.empezar();
         handler(&g);
-        fflush(stdout);
-        dup2(guardada, 1);
-        close(guardada);
-        std::string texto;
-        rewind(f);
-        int c;
-        while ((c = getc(f)) != EOF)
-            texto += static_cast<char>(c);
-        fclose(f);
-        return texto;
+        return pantalla.terminar();
     }
 };
 

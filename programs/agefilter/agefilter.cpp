@@ -27,13 +27,15 @@ ficha lista[numeroAlumnos] = {
 
 int main() {
     const char formato[] = "%-20s%3d %-15s%4.1f\n";
-    int edadMinima = 0;
+    // A long, read with %ld: a minimum too big for an int stays too big for every age,
+    // instead of wrapping round to some small number.
+    long edadMinima = 0;
 
     puts("\n\nListado de clase\n================\n");
     printf("\n\nPor favor, escriba la edad mínima: ");
     fflush(stdout);
     // No number read (a letter, or input ended): the minimum stays 0 and all are listed.
-    if (scanf("%d", &edadMinima) != 1)
+    if (scanf("%ld", &edadMinima) != 1)
         edadMinima = 0;
 
     puts("\n\nListado de alumnos que superan la edad mínima\n");

@@ -38,17 +38,17 @@ void preguntar(const char *pregunta) {
 int main() {
     const char *preguntaEdad = "D\x92" "game su edad  (a\x96" "os)   : ";
     const char *preguntaTalla = "D\x92" "game su talla (metros) : ";
-    int edad = 0;
+    long edad = 0;  // read with %ld: an age too big for an int is shown as typed, not wrapped
     float metros = 0;
 
     do {
         preguntar(preguntaEdad);
-    } while (!hayNumero(scanf("%d", &edad)));
+    } while (!hayNumero(scanf("%ld", &edad)));
     do {
         preguntar(preguntaTalla);
     } while (!hayNumero(scanf("%f", &metros)));
 
     const float centimetros = centimetrosPorMetro * metros;
-    printf("Tiene usted %d a\x96" "os y mide %4.2f cm.\n", edad, static_cast<double>(centimetros));
+    printf("Tiene usted %ld a\x96" "os y mide %4.2f cm.\n", edad, static_cast<double>(centimetros));
     return 0;
 }

@@ -26,14 +26,16 @@ bool hayNumero(int leidos) {
 }  // namespace
 
 int main() {
-    int respuesta = 0;
+    // A long, read with %ld: a number too big for an int is then refused as too big,
+    // instead of wrapping round to some number between 1 and 10.
+    long respuesta = 0;
 
     printf("Deme un número entre 1 y 10: ");
     fflush(stdout);
-    while (!hayNumero(scanf("%d", &respuesta)) || respuesta <= 0 || respuesta > 10) {
+    while (!hayNumero(scanf("%ld", &respuesta)) || respuesta <= 0 || respuesta > 10) {
         printf("Por favor, deme un número entre 1 y 10: ");
         fflush(stdout);
     }
-    printf("\n\nEl número que ha escrito era el %d\n\n", respuesta);
+    printf("\n\nEl número que ha escrito era el %ld\n\n", respuesta);
     return 0;
 }

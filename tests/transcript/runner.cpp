@@ -9,7 +9,9 @@
 //   stdout.pat  instead of stdout: the expected output with placeholders for addresses
 //   stderr      the expected standard error (default: nothing at all)
 //   status      the expected exit status (default 0)
-//   files/      copied into the scratch folder before the run (links are kept as links)
+//   files/      copied into the scratch folder before the run
+//   links       symbolic links to make in the scratch folder, one per line: NAME -> TARGET
+//               (a file that is /dev/full makes every write to it fail)
 //   expect/     files the scratch folder must hold afterwards, byte for byte
 //   absent      names, one per line, that must not exist in the scratch folder afterwards
 //
@@ -163,6 +165,22 @@ int main(int argc, char **argv) {
     if (ec) {
         fprintf(stderr, "cannot copy the case's files: %s\n", ec.message().c_str());
         return 2;
+    }
+    // Links are made here rather than kept in the tree, where a link to a device would
+    // hang any tool that reads every file.
+    for (const std::string &link : listLines(folder / "links")) {
+        if (link.empty())
+            continue;
+        const size_t arrow = link.find(" -> ");
+        if (arrow == std::string::npos) {
+            fprintf(stderr, "bad line in links: %s\n", link.c_str());
+            return 2;
+        }
+        fs::create_symlink(link.substr(arrow + 4), work / link.substr(0, arrow), ec);
+        if (ec) {
+            fprintf(stderr, "cannot make the link %s: %s\n", link.c_str(), ec.message().c_str());
+            return 2;
+        }
     }
 
     std::vector<std::string> arguments{program.filename().string()};

@@ -1,4 +1,4 @@
-// utiles: line reading, prompts and range-checked numbers for the console programs.
+// utiles: lectura de líneas, preguntas y números comprobados en un rango para la consola
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int longitudLinea = 1024;     // a line holds at most 1023 characters
-constexpr int longitudRespuesta = 64;   // salir reads its answer in pieces of 63
+constexpr int longitudLinea = 1024;     // una línea guarda como mucho 1023 caracteres
+constexpr int longitudRespuesta = 64;   // salir lee su respuesta en trozos de 63
 
-// Without memory no program of the course can go on: say so and end.
+// Sin memoria ningún programa del curso puede seguir: lo dice y termina.
 void *reservar(size_t bytes) {
     void *memoria = malloc(bytes);
     if (memoria == nullptr) {
@@ -21,10 +21,10 @@ void *reservar(size_t bytes) {
     return memoria;
 }
 
-// Reads the next line into a new buffer, without its newline; null at end of input.
+// Lee la línea siguiente en un búfer nuevo, sin su salto de línea; nulo si se acabó la entrada.
 charRef leerLinea() {
     charRef linea = static_cast<charRef>(reservar(longitudLinea));
-    fflush(stdout);  // the prompt must be on the screen before we wait
+    fflush(stdout);  // la pregunta debe verse en pantalla antes de esperar
     if (fgets(linea, longitudLinea, stdin) == nullptr) {
         free(linea);
         return nullptr;
@@ -35,7 +35,7 @@ charRef leerLinea() {
     return linea;
 }
 
-// The number prompts would ask for ever once input has ended: the program ends instead.
+// Acabada la entrada, las preguntas de números se repetirían sin fin: el programa termina.
 charRef pedirOTerminar(const char *prompt) {
     printf("%s ", prompt);
     charRef linea = leerLinea();
@@ -74,7 +74,7 @@ int pedirInt(const char *prompt, int min, int max) {
         const bool hayNumero = finDelNumero != linea;
         free(linea);
 
-        // A number beyond the 32-bit range counts as the limit it passed.
+        // Un número fuera del rango de 32 bits cuenta como el límite que ha rebasado.
         if (valor > INT_MAX)
             valor = INT_MAX;
         if (valor < INT_MIN)
@@ -92,7 +92,7 @@ float pedirFloat(const char *prompt, float min, float max) {
         const bool hayNumero = finDelNumero != linea;
         free(linea);
 
-        // Exactly these two tests: not-a-number passes both and is returned.
+        // Exactamente estas dos comparaciones: un nan no cumple ninguna y se devuelve.
         if (!hayNumero || min > valor || valor > max)
             continue;
         return valor;

@@ -1,4 +1,4 @@
-/* utiles: console input shared by the course's programs (lines, prompts, numbers in a range). */
+/* utiles: entrada por consola de los programas del curso: líneas, preguntas y números en rango */
 #ifndef UTILES_H
 #define UTILES_H
 
@@ -6,23 +6,25 @@
 extern "C" {
 #endif
 
-/* A text: a reference to a null-terminated string of characters. */
+/* Un texto: referencia a una cadena de caracteres terminada en nulo. */
 typedef char *charRef;
 
-/* Reads one line (at most 1023 characters, newline removed) into a new 1024-byte
-   heap buffer that the caller releases with free. At end of input the line is empty. */
+/* Lee una línea (como mucho 1023 caracteres, sin el salto de línea) en un búfer nuevo de
+   1024 bytes en memoria dinámica, que quien llama libera con free. Acabada la entrada, la
+   línea queda vacía. */
 charRef sgets(void);
 
-/* Prints the prompt and one space, then reads a line as sgets does. */
+/* Muestra la pregunta y un espacio; después lee una línea como sgets. */
 charRef pedir(const char *prompt);
 
-/* Ask until the answer is a number between min and max, both included.
-   At end of input the program ends with exit status 1. */
+/* Preguntan hasta que la respuesta es un número entre min y max, ambos incluidos.
+   Si se acaba la entrada, el programa termina con estado de salida 1. */
 int pedirInt(const char *prompt, int min, int max);
 float pedirFloat(const char *prompt, float min, float max);
 double pedirDouble(const char *prompt, double min, double max);
 
-/* Asks whether to leave until the answer begins with s or n; n stores 0 in *flag. */
+/* Pregunta si se quiere salir hasta que la respuesta empieza por s o por n;
+   con n guarda 0 en *flag. */
 void salir(char *flag);
 
 #ifdef __cplusplus

@@ -1,4 +1,4 @@
-// agemenu: a menu that keeps a list of ages, adds at the front and shows the nodes.
+// agemenu: un menú que guarda una lista de edades, añade al principio y muestra los nodos
 #include <cstdio>
 #include <cstdlib>
 

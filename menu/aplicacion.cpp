@@ -1,4 +1,4 @@
-// aplicacion: the option dispatcher of a menu and its standard handlers.
+// aplicacion: el distribuidor de opciones de un menú y sus manejadores de siempre
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr int numCaracteres = 256;      // one table slot for every byte value
-constexpr int longitudRespuesta = 16;   // the menu reads at most 15 characters at a time
+constexpr int numCaracteres = 256;      // una casilla de la tabla por cada valor de un byte
+constexpr int longitudRespuesta = 16;   // el menú lee como mucho 15 caracteres cada vez
 
 }  // namespace
 
@@ -43,7 +43,7 @@ void distribuidor(GlobRef g, const char *menu, const char *opciones, const funRe
     }
     for (int codigo = 0; codigo < numCaracteres; codigo++)
         tabla[codigo] = volver;
-    // Bytes index the table as unsigned values, so ñ and other letters beyond ASCII stay inside it.
+    // Cada byte indexa la tabla sin signo: así la ñ y las demás letras fuera de ASCII caen dentro.
     for (int i = 0; i < numOpciones; i++)
         tabla[static_cast<unsigned char>(opciones[i])] = funciones[i];
 
@@ -52,7 +52,7 @@ void distribuidor(GlobRef g, const char *menu, const char *opciones, const funRe
         printf("%s ", menu);
         fflush(stdout);
         if (fgets(respuesta, sizeof respuesta, stdin) == nullptr) {
-            free(tabla);  // input has ended: asking again would loop for ever
+            free(tabla);  // se acabó la entrada: volver a preguntar no acabaría nunca
             exit(1);
         }
         const unsigned char opcion = static_cast<unsigned char>(toupper(static_cast<unsigned char>(respuesta[0])));

@@ -1,17 +1,17 @@
-// aplicacion: the option dispatcher of a menu and its standard handlers.
+// aplicacion: el distribuidor de opciones de un menú y sus manejadores de siempre
 #ifndef APLICACION_H
 #define APLICACION_H
 
 #include "tipos.h"
 
-// Asks for confirmation and, given S, sets salirDePrograma.
+// Pide confirmación y, si la respuesta empieza por S o s, pone a 1 salirDePrograma.
 void ssalir(GlobRef g);
 
-// The handler of every character that is no option.
+// El manejador de todo carácter que no es una opción.
 void volver(GlobRef g);
 
-// Shows the menu and runs the handler of each chosen letter until salirDePrograma is set.
-// opciones holds one letter per handler of funciones, which ends with a null entry.
+// Muestra el menú y ejecuta el manejador de cada letra elegida hasta que se activa salirDePrograma.
+// opciones tiene una letra por cada manejador de funciones, que termina con una entrada nula.
 void distribuidor(GlobRef g, const char *menu, const char *opciones, const funRef funciones[]);
 
 #endif

@@ -1,4 +1,4 @@
-// cda: start, stop and help of a menu application.
+// cda: arranque, parada y ayuda de una aplicación de menú
 #include <cstdio>
 
 #include "cda.h"

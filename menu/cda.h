@@ -1,10 +1,10 @@
-// cda: start, stop and help of a menu application.
+// cda: arranque, parada y ayuda de una aplicación de menú
 #ifndef CDA_H
 #define CDA_H
 
 #include "tipos.h"
 
-// Clears the application record: every reference null, every number 0.
+// Limpia el registro de la aplicación: toda referencia a nulo, todo número a 0.
 void arranque(GlobRef g, int argc, char *argv[]);
 void parada(GlobRef g);
 void ayuda();

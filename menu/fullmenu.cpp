@@ -1,4 +1,4 @@
-// fullmenu: a menu that keeps a list of ages, adds, removes, inserts in order and shows the nodes.
+// fullmenu: un menú de una lista de edades: añade, quita, inserta en orden y muestra los nodos
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,7 +14,7 @@ int main(int argc, char *argv[]) {
         puts("\nNo queda memoria libre");
         return 1;
     }
-    // The second column of options starts at the 22nd character of its line.
+    // La segunda columna de opciones empieza en el carácter 22 de su línea.
     const char *menu =
         "A) Añadir al ppio    B) Añadir al final\n"
         "C) Quitar ppio       D) Quitar final\n"

@@ -1,4 +1,4 @@
-// lista: the list of ages of the menu programs.
+// lista: la lista de edades de los programas de menú
 #include <cstdio>
 #include <cstdlib>
 
@@ -21,7 +21,7 @@ void ponerPrincipio(GlobRef g) {
         puts("\a\nIntento de añadir un nodo NULL\n");
         return;
     }
-    // The first node of an empty list is its last one too.
+    // El primer nodo de una lista vacía es también el último.
     if (g->ppio == nullptr)
         g->fin = g->nodoPuesto;
     g->nodoPuesto->sig = g->ppio;

@@ -1,13 +1,13 @@
-// lista: the list of ages of the menu programs.
+// lista: la lista de edades de los programas de menú
 #ifndef LISTA_H
 #define LISTA_H
 
 #include "tipos.h"
 
-// A new node whose age the user types; null if there is no memory for it.
+// Un nodo nuevo cuya edad escribe el usuario; nulo si no hay memoria para él.
 NodoRef prepararNodo();
 
-// Handlers: add a node at the front of the list; show the list as a table of nodes.
+// Manejadores: añadir un nodo al principio de la lista; mostrar la lista como tabla de nodos.
 void ponerPrincipio(GlobRef g);
 void mostrarLista(GlobRef g);
 

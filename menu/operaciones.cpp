@@ -1,4 +1,4 @@
-// operaciones: the list operations of the full list menu, each a menu handler.
+// operaciones: las operaciones de lista del menú completo, cada una un manejador de menú
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,22 +8,22 @@
 
 namespace {
 
-// What the removing operations say when there is nothing to take out.
+// Lo que dicen las operaciones de quitar cuando no hay nada que sacar.
 void avisarListaVacia() {
     puts("\a\nNo hay nada que quitar, lista vacía\n");
 }
 
-// Keeps the node just taken out in nodoQuitado and releases the one kept before,
-// so at most one removed node is ever held.
+// Guarda en nodoQuitado el nodo recién quitado y libera el que se guardaba antes:
+// así nunca se retiene más de un nodo quitado.
 void guardarQuitado(GlobRef g, NodoRef nodo) {
     if (g->nodoPuesto == g->nodoQuitado)
-        g->nodoPuesto = nullptr;  // the record must not point at released memory
+        g->nodoPuesto = nullptr;  // el registro no debe apuntar a memoria liberada
     free(g->nodoQuitado);
-    nodo->sig = nullptr;  // out of the list it has no next node
+    nodo->sig = nullptr;  // fuera de la lista no tiene nodo siguiente
     g->nodoQuitado = nodo;
 }
 
-// The node just before the given one, which must be in the list and not be the first.
+// El nodo justo anterior al dado, que tiene que estar en la lista y no ser el primero.
 NodoRef anteriorA(GlobRef g, NodoRef nodo) {
     NodoRef anterior = g->ppio;
     while (anterior->sig != nodo)
@@ -31,7 +31,7 @@ NodoRef anteriorA(GlobRef g, NodoRef nodo) {
     return anterior;
 }
 
-// Unlinks a node of the list, keeping ppio and fin right, and keeps it as removed.
+// Desengancha un nodo de la lista, dejando bien ppio y fin, y lo guarda como quitado.
 void desenlazar(GlobRef g, NodoRef nodo) {
     if (nodo == g->ppio) {
         g->ppio = nodo->sig;
@@ -46,7 +46,7 @@ void desenlazar(GlobRef g, NodoRef nodo) {
     guardarQuitado(g, nodo);
 }
 
-// Asks for a new node and records it in nodoPuesto; false (after saying so) if there is none.
+// Pide un nodo nuevo y lo anota en nodoPuesto; false (después de avisar) si no lo hay.
 bool prepararNodoPuesto(GlobRef g) {
     g->nodoPuesto = nullptr;
     g->nodoPuesto = prepararNodo();
@@ -80,7 +80,7 @@ void insertarOrdenado(GlobRef g) {
             g->fin = nuevo;
         return;
     }
-    // Walk past every node of a smaller or equal age: equal ages keep the order they came in.
+    // Se pasan los nodos de edad menor o igual: las edades iguales conservan su orden de llegada.
     NodoRef anterior = g->ppio;
     while (anterior->sig != nullptr && anterior->sig->edad <= nuevo->edad)
         anterior = anterior->sig;
@@ -125,7 +125,7 @@ void borrarNodo(GlobRef g) {
 void vaciarLista(GlobRef g) {
     NodoRef nodo = g->ppio;
     while (nodo != nullptr) {
-        NodoRef siguiente = nodo->sig;  // read it before the node is gone
+        NodoRef siguiente = nodo->sig;  // se lee antes de que el nodo desaparezca
         free(nodo);
         nodo = siguiente;
     }

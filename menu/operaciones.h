@@ -1,21 +1,21 @@
-// operaciones: the list operations of the full list menu, each a menu handler.
+// operaciones: las operaciones de lista del menú completo, cada una un manejador de menú
 #ifndef OPERACIONES_H
 #define OPERACIONES_H
 
 #include "tipos.h"
 
-// Add a node whose age the user types: at the end, or in ascending order of age
-// (after the nodes of the same age).
+// Añaden un nodo cuya edad escribe el usuario: al final, o en orden creciente de edad
+// (detrás de los nodos de la misma edad).
 void ponerFinal(GlobRef g);
 void insertarOrdenado(GlobRef g);
 
-// Take out the first node, the last node, or the first node of the age the user types.
-// The node taken out stays in nodoQuitado until the next removal releases it.
+// Quitan el primer nodo, el último, o el primer nodo de la edad que escribe el usuario.
+// El nodo quitado se queda en nodoQuitado hasta que lo libera la siguiente extracción.
 void quitarPrincipio(GlobRef g);
 void quitarFinal(GlobRef g);
 void borrarNodo(GlobRef g);
 
-// Releases every node of the list and the node last taken out.
+// Libera todos los nodos de la lista y el último nodo quitado.
 void vaciarLista(GlobRef g);
 
 #endif

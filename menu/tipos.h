@@ -1,27 +1,27 @@
-// tipos: the types of the list menu programs, a list of ages and the application record.
+// tipos: los tipos de los menús de lista: la lista de edades y el registro de la aplicación
 #ifndef TIPOS_H
 #define TIPOS_H
 
 struct Nodo;
 using NodoRef = Nodo *;
 
-// One age of the list.
+// Una edad de la lista.
 struct Nodo {
-    int edad;     // between 1 and 120
-    NodoRef sig;  // the next node; null in the last one
+    int edad;     // entre 1 y 120
+    NodoRef sig;  // el nodo siguiente; nulo en el último
 };
 
-// Everything the handlers of a list menu share.
+// Todo lo que comparten los manejadores de un menú de lista.
 struct Globales {
-    NodoRef ppio;         // first node; null when the list is empty
-    NodoRef fin;          // last node; null when the list is empty
-    NodoRef nodoPuesto;   // the node the latest add put in
-    NodoRef nodoQuitado;  // the node the latest removal took out
-    int salirDePrograma;  // 1 once the user has confirmed leaving
+    NodoRef ppio;         // primer nodo; nulo con la lista vacía
+    NodoRef fin;          // último nodo; nulo con la lista vacía
+    NodoRef nodoPuesto;   // el nodo que metió la última operación de añadir
+    NodoRef nodoQuitado;  // el nodo que sacó la última operación de quitar
+    int salirDePrograma;  // 1 en cuanto el usuario confirma que quiere salir
 };
 using GlobRef = Globales *;
 
-// A menu handler: one for each option of a menu.
+// Un manejador de menú: uno por cada opción de un menú.
 using funRef = void (*)(GlobRef);
 
 #endif

@@ -1,4 +1,4 @@
-// registro: the person record's text formatters.
+// registro: los formatos de texto del registro de una persona
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -9,14 +9,15 @@
 
 namespace {
 
-// Formats into a new heap text of exactly the result's length plus its NUL: the text is
-// measured first, so it is never cut, whatever the delimiter or the widths.
+// Da formato en un texto nuevo en memoria dinámica, de exactamente la longitud del resultado
+// más su NUL: primero se mide el texto, así nunca se corta, sean cuales sean el delimitador o
+// las anchuras.
 [[gnu::format(printf, 1, 2)]] charRef formatear(const char *formato, ...) {
     va_list valores;
     va_start(valores, formato);
     const int longitud = vsnprintf(nullptr, 0, formato, valores);
     va_end(valores);
-    // printf cannot count beyond INT_MAX bytes: such a text cannot be built.
+    // printf no sabe contar más allá de INT_MAX bytes: un texto así no se puede formar.
     if (longitud < 0) {
         printf("\nNo se pudo formar el texto - %s\n", strerror(errno));
         exit(1);
@@ -35,7 +36,7 @@ namespace {
 
 }  // namespace
 
-// Each name goes through "%.*s" with the field's size, so a name without a NUL stops there.
+// Cada nombre pasa por "%.*s" con el tamaño del campo: así un nombre sin NUL se detiene ahí.
 
 charRef toDelimString(const Registro *registro, const char *delimitador) {
     return formatear("%.*s%s%d%s%f", longitudNombre, registro->nombre, delimitador,
@@ -43,7 +44,7 @@ charRef toDelimString(const Registro *registro, const char *delimitador) {
 }
 
 charRef toEncolString(const Registro *registro, const int anchuras[3]) {
-    // The widths go in through "*", so the format needs no building.
+    // Las anchuras entran por "*": así no hace falta construir el formato.
     return formatear("%-*.*s%*d%*f", anchuras[0], longitudNombre, registro->nombre,
                      anchuras[1], registro->edad, anchuras[2],
                      static_cast<double>(registro->talla));

@@ -1,4 +1,4 @@
-// fixedwidth: writes the sample records to a text file in columns of chosen widths.
+// fixedwidth: escribe registros de ejemplo en un archivo de texto, en columnas de anchura elegida
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 
 namespace {
 
-// The sample people; the record whose age is 0 ends the table.
+// Las personas de ejemplo; el registro de edad 0 marca el final de la tabla.
 const Registro lista[] = {
     {"Tavu Valdo", 33, 1.80f},
     {"Oxa Sorne", 22, 1.65f},
@@ -17,10 +17,10 @@ const Registro lista[] = {
     {"", 0, 0.0f},
 };
 
-constexpr int numeroColumnas = 3;    // name, age and height
-constexpr int anchuraMaxima = 32;     // bytes of the widest column
+constexpr int numeroColumnas = 3;    // nombre, edad y talla
+constexpr int anchuraMaxima = 32;     // bytes de la columna más ancha
 
-// Says which file could not be opened or written, and why, and ends the program.
+// Dice qué archivo no se pudo abrir o escribir, y por qué, y termina el programa.
 [[noreturn]] void terminarPorArchivo(const char *accion, const char *nombreArchivo, int error) {
     printf("Error: no se pudo %s el archivo %s\n", accion, nombreArchivo);
     printf("\n\n%s\n\n", strerror(error));
@@ -54,7 +54,7 @@ int main() {
             terminarPorArchivo("escribir", nombreArchivo, error);
         }
     }
-    // The last lines reach the file only when it is closed: that can fail too.
+    // Las últimas líneas llegan al archivo solo al cerrarlo: eso también puede fallar.
     if (fclose(archivo) != 0)
         terminarPorArchivo("escribir", nombreArchivo, errno);
 

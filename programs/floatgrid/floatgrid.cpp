@@ -1,4 +1,4 @@
-// floatgrid: writes a 3 x 4 table of reals to a text file, one row per line.
+// floatgrid: escribe una tabla de 3 x 4 reales en un archivo de texto, una fila por línea
 #include <cstdio>
 
 #include "utiles.h"
@@ -8,19 +8,19 @@ namespace {
 constexpr int filas = 3;
 constexpr int columnas = 4;
 
-// The sample table: the tens tell the row (from 1), the units the column (from 1).
+// La tabla de ejemplo: las decenas dicen la fila (desde 1) y las unidades la columna (desde 1).
 const float tablaEjemplo[filas * columnas] = {
     11.0f, 12.0f, 13.0f, 14.0f,
     21.0f, 22.0f, 23.0f, 24.0f,
     31.0f, 32.0f, 33.0f, 34.0f,
 };
 
-// What escribirTablaFloat tells its caller.
+// Lo que escribirTablaFloat le dice a quien la llama.
 constexpr int tablaEscrita = 0;
 constexpr int archivoNoCreado = 1;
 constexpr int escrituraFallida = 2;
 
-// Writes the table to ruta, values of a row separated by tabs, one row per line.
+// Escribe la tabla en ruta, los valores de una fila separados por tabuladores, una fila por línea.
 int escribirTablaFloat(const float *tabla, int numFilas, int numColumnas, const char *ruta) {
     FILE *archivo = fopen(ruta, "w");
     if (archivo == nullptr)
@@ -36,7 +36,7 @@ int escribirTablaFloat(const float *tabla, int numFilas, int numColumnas, const 
                 escrita = fprintf(archivo, "%10.4f\n", valor) >= 0;
         }
     }
-    // Most write errors only show when the last buffered bytes go out at fclose.
+    // Casi todos los errores de escritura asoman en fclose, al salir los últimos bytes del búfer.
     if (fclose(archivo) != 0)
         escrita = false;
     return escrita ? tablaEscrita : escrituraFallida;
@@ -49,7 +49,7 @@ int main() {
     const int resultado = escribirTablaFloat(tablaEjemplo, filas, columnas, nombre);
     if (resultado != tablaEscrita) {
         printf("\nError al crear el archivo\n");
-        // A file begun but left incomplete is a failure the caller must see.
+        // Un archivo empezado y a medio escribir es un fallo que quien lanzó el programa debe ver.
         return resultado == escrituraFallida ? 1 : 0;
     }
     printf("\nTerminación normal\n");

@@ -1,4 +1,4 @@
-// gridload: reads a table of integers from disk and shows its size and its element t[3][4].
+// gridload: lee de disco una tabla de enteros y muestra su tamaño y su elemento t[3][4]
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,17 +8,17 @@
 
 namespace {
 
-const char *const nombrePorDefecto = "salida.dat";  // used when the answer is empty
-constexpr long cabecera = 2 * sizeof(int);          // the numbers of rows and columns
+const char *const nombrePorDefecto = "salida.dat";  // el que se usa si la respuesta está vacía
+constexpr long cabecera = 2 * sizeof(int);          // el número de filas y el de columnas
 constexpr int filaMostrada = 3;
 constexpr int columnaMostrada = 4;
 
-// What leerTabla tells its caller.
+// Lo que leerTabla le dice a quien la llama.
 constexpr int tablaLeida = 0;
 constexpr int errorDeLectura = 1;
 constexpr int tablaInvalida = 2;
 
-// Reads the header and the elements it announces; never more than the file holds.
+// Lee la cabecera y los elementos que anuncia; nunca más de los que tiene el archivo.
 int leerTabla(FILE *archivo, int *filas, int *columnas, int **tabla) {
     if (fread(filas, sizeof *filas, 1, archivo) != 1 ||
         fread(columnas, sizeof *columnas, 1, archivo) != 1)
@@ -26,7 +26,7 @@ int leerTabla(FILE *archivo, int *filas, int *columnas, int **tabla) {
     if (*filas < 1 || *columnas < 1)
         return tablaInvalida;
 
-    // A header that announces more elements than the file holds is not believed.
+    // Una cabecera que anuncia más elementos de los que tiene el archivo no se cree.
     if (fseek(archivo, 0, SEEK_END) != 0)
         return errorDeLectura;
     const long tamano = ftell(archivo);
@@ -75,7 +75,7 @@ int main() {
     printf("\nSe ha leido el archivo %s\n\n", nombre);
     printf("\nEl número de filas es     : %d\n", filas);
     printf("\nEl número de columnas es  : %d\n", columnas);
-    // A smaller table, which gridsave may write, has no such element.
+    // Una tabla más pequeña, que gridsave puede escribir, no tiene ese elemento.
     if (filas <= filaMostrada || columnas <= columnaMostrada) {
         printf("\n\nLa tabla no tiene el elemento t[%d][%d]\n", filaMostrada, columnaMostrada);
         return 1;

@@ -1,4 +1,4 @@
-// gridsave: fills a table of integers that tell their own row and column, and stores it on disk.
+// gridsave: rellena una tabla de enteros que dicen su fila y su columna, y la guarda en disco
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,9 +8,9 @@
 
 namespace {
 
-const char *const nombrePorDefecto = "salida.dat";  // used when the answer is empty
+const char *const nombrePorDefecto = "salida.dat";  // el que se usa si la respuesta está vacía
 
-// The file holds the number of rows, the number of columns, then the elements row by row.
+// El archivo guarda el número de filas, el de columnas y después los elementos fila a fila.
 bool escribirTabla(FILE *archivo, int filas, int columnas, const int *tabla) {
     const size_t elementos = static_cast<size_t>(filas) * columnas;
     return fwrite(&filas, sizeof filas, 1, archivo) == 1 &&
@@ -18,7 +18,7 @@ bool escribirTabla(FILE *archivo, int filas, int columnas, const int *tabla) {
            fwrite(tabla, sizeof(int), elementos, archivo) == elementos;
 }
 
-// The file failed us: say which one, as it was typed, and why.
+// El archivo ha fallado: dice cuál, tal como se escribió, y por qué.
 void informarError(const char *nombreEscrito) {
     printf("\n\nError: el archivo \"%s\" %s\n\n", nombreEscrito, strerror(errno));
 }
@@ -52,7 +52,7 @@ int main() {
         fclose(archivo);
         return 1;
     }
-    // Buffered bytes go out at fclose: a full disk may only show here.
+    // Los bytes del búfer salen en fclose: un disco lleno puede notarse solo aquí.
     if (fclose(archivo) != 0) {
         informarError(nombreEscrito);
         return 1;

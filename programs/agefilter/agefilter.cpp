@@ -1,10 +1,10 @@
-// agefilter: lists only the students whose age reaches a minimum typed by the user.
+// agefilter: lista solo los alumnos cuya edad llega a un mínimo que escribe el usuario
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-// One student of the class list.
+// Un alumno de la lista de clase.
 struct ficha {
     char nombre[80];
     int16_t edad;
@@ -12,10 +12,10 @@ struct ficha {
     float nota;
 };
 
-// Students in the class list.
+// Alumnos de la lista de clase.
 constexpr int numeroAlumnos = 4;
 
-// The class, initialised when the program is loaded.
+// La clase, con sus valores ya puestos al cargarse el programa.
 ficha lista[numeroAlumnos] = {
     {"Tavu Valdo", 19, "Programación", 6.5f},
     {"Oxa Sorne", 18, "Algoritmia", 7.2f},
@@ -27,14 +27,14 @@ ficha lista[numeroAlumnos] = {
 
 int main() {
     const char formato[] = "%-20s%3d %-15s%4.1f\n";
-    // A long, read with %ld: a minimum too big for an int stays too big for every age,
-    // instead of wrapping round to some small number.
+    // Un long, leído con %ld: un mínimo demasiado grande para un int sigue siendo demasiado
+    // grande para toda edad, en vez de dar la vuelta y quedarse en un número pequeño.
     long edadMinima = 0;
 
     puts("\n\nListado de clase\n================\n");
     printf("\n\nPor favor, escriba la edad mínima: ");
     fflush(stdout);
-    // No number read (a letter, or input ended): the minimum stays 0 and all are listed.
+    // Sin número (una letra, o se acabó la entrada): el mínimo se queda en 0 y salen todos.
     if (scanf("%ld", &edadMinima) != 1)
         edadMinima = 0;
 

@@ -1,4 +1,4 @@
-// askaddr: reads a name and an address into small arrays and shows where the arrays lie.
+// askaddr: lee un nombre y una dirección en tablas pequeñas y muestra dónde están las tablas
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -6,12 +6,13 @@
 
 namespace {
 
-constexpr int longitudTexto = 5;  // each array holds a text of at most 4 characters and its null
+constexpr int longitudTexto = 5;  // cada tabla guarda un texto de 4 caracteres como mucho y su nulo
 
-// Reads one typed line into destino, keeping what fits beside the null. The rest of a longer
-// line is discarded, so the next read starts on the next line. End of input reads as empty.
+// Lee una línea escrita en destino y guarda lo que cabe junto al nulo. El resto de una línea
+// más larga se descarta, para que la siguiente lectura empiece en la línea siguiente. Acabada
+// la entrada, se lee una línea vacía.
 void leerLinea(char *destino, size_t capacidad) {
-    fflush(stdout);  // the prompt must be on the screen before we wait
+    fflush(stdout);  // la pregunta debe verse en pantalla antes de esperar
     size_t guardados = 0;
     int c;
     while ((c = getchar()) != EOF && c != '\n') {
@@ -26,7 +27,7 @@ void leerLinea(char *destino, size_t capacidad) {
 int main() {
     char nombre[longitudTexto];
     char direccion[longitudTexto];
-    char muda[longitudTexto];  // muda and otra are never used: only their addresses are shown
+    char muda[longitudTexto];  // muda y otra no se usan nunca: solo se muestran sus direcciones
     char otra[longitudTexto];
 
     printf("Escriba su nombre: ");
@@ -37,7 +38,7 @@ int main() {
     printf("\n\nSu nombre es:    \"%s\"\n", nombre);
     printf("Su dirección es: \" %s\"\n", direccion);
 
-    // An address is printed as an unsigned number as wide as a pointer.
+    // Una dirección se escribe como un número sin signo tan ancho como un puntero.
     printf("\n\nLa dirección de \"nombre\" es %" PRIuPTR "\n", reinterpret_cast<uintptr_t>(nombre));
     printf("\n\nLa dirección de \"direccion\" es %" PRIuPTR "\n", reinterpret_cast<uintptr_t>(direccion));
     printf("\n\nLa dirección de \"muda\" es %" PRIuPTR "\n", reinterpret_cast<uintptr_t>(muda));

@@ -1,10 +1,10 @@
-// askname: asks for a name and an address and shows both between double quotes.
+// askname: pide un nombre y una dirección y los muestra entre comillas dobles
 #include <cstdio>
 
 #include "utiles.h"
 
 int main() {
-    // Both lines stay the program's until it ends.
+    // Las dos líneas son del programa hasta que termina.
     charRef nombre = pedir("Escriba su nombre: ");
     charRef direccion = pedir("Escriba su dirección: ");
 

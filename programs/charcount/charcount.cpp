@@ -1,11 +1,11 @@
-// charcount: reads a phrase and counts its characters with a function of its own.
+// charcount: lee una frase y cuenta sus caracteres con una función propia
 #include <cstdio>
 
 #include "utiles.h"
 
 namespace {
 
-// The number of characters before the terminating null; a letter of two bytes counts two.
+// El número de caracteres antes del nulo final; una letra de dos bytes cuenta por dos.
 int contar_caracteres(const char *texto) {
     int cuenta = 0;
     while (texto[cuenta] != '\0')
@@ -18,7 +18,7 @@ int contar_caracteres(const char *texto) {
 int main() {
     puts("\n\nRecuento de caracteres\n======================\n");
     printf("Por favor escriba una frase: ");
-    charRef frase = sgets();  // sgets puts the prompt on the screen before it waits
+    charRef frase = sgets();  // sgets pone la pregunta en pantalla antes de esperar
 
     const int longitud = contar_caracteres(frase);
     printf("\n\nLa longitud de la frase \"%s\" es %d\n\n", frase, longitud);

@@ -1,10 +1,10 @@
-// classroll: four separate student records, printed as a table with bars.
+// classroll: muestra cuatro fichas de alumno sueltas como una tabla con barras
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-// One student of the class list.
+// Un alumno de la lista de clase.
 struct ficha {
     char nombre[80];
     int16_t edad;
@@ -12,7 +12,7 @@ struct ficha {
     float nota;
 };
 
-// The four students, each a record of its own.
+// Los cuatro alumnos, cada uno en una ficha propia.
 ficha ficha_0 = {"Tavu Valdo", 19, "Programación", 6.5f};
 ficha ficha_1 = {"Oxa Sorne", 18, "Algoritmia", 7.2f};
 ficha ficha_2 = {"Belo Telmar", 20, "Programación", 5.1f};

@@ -1,11 +1,11 @@
-// classtable: a local array of student records, filled field by field and printed in columns.
+// classtable: rellena campo a campo una tabla local de fichas de alumno y la muestra en columnas
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-// One student of the class list.
+// Un alumno de la lista de clase.
 struct ficha {
     char nombre[80];
     int16_t edad;
@@ -13,7 +13,7 @@ struct ficha {
     float nota;
 };
 
-// Students in the class list.
+// Alumnos de la lista de clase.
 constexpr int numeroAlumnos = 4;
 
 }  // namespace
@@ -22,7 +22,7 @@ int main() {
     const char formato[] = "%-20s%3d %-15s%4.1f\n";
     ficha clase[numeroAlumnos];
 
-    // Zero first: the bytes of each text after its end stay zero.
+    // Primero a cero: los bytes de cada texto después de su final se quedan a cero.
     memset(clase, 0, sizeof clase);
     strcpy(clase[0].nombre, "Tavu Valdo");
     clase[0].edad = 19;

@@ -1,10 +1,10 @@
-// convcall: converts a text to a double through a pointer to the conversion function.
+// convcall: convierte un texto en double a través de un puntero a la función de conversión
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// The value of the text as a real number.
+// El valor del texto como número real.
 double fun(const char *texto) {
     return strtod(texto, nullptr);
 }

@@ -1,4 +1,4 @@
-// digitcodes: prints letters, a digit and the null character, each with its code.
+// digitcodes: muestra unas letras, una cifra y el carácter nulo, cada uno con su código
 #include <cstdio>
 
 int main([[maybe_unused]] int argc, [[maybe_unused]] char *argv[]) {
@@ -6,8 +6,8 @@ int main([[maybe_unused]] int argc, [[maybe_unused]] char *argv[]) {
     const char otra = 'B';
     const char otraMas = 'd';
     const char letraFinal = 'e';
-    const char unNumero = '0';  // the digit, code 48
-    const char elCaracter0 = '\0';  // the null character, code 0
+    const char unNumero = '0';  // la cifra, código 48
+    const char elCaracter0 = '\0';  // el carácter nulo, código 0
 
     puts("\nCifras y números\n================\n");
     printf("El carácter %c tiene el valor numérico %d\n", unaLetra, unaLetra);

@@ -1,11 +1,11 @@
-// fieldaddrs: the address of every field of every record, to show how records lie in memory.
+// fieldaddrs: muestra la dirección de cada campo de cada registro, para ver su sitio en memoria
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-// One person: names, age and height.
+// Una persona: apellidos, nombre, edad y talla.
 struct persona {
     char apellidos[30];
     char nombre[15];
@@ -13,10 +13,10 @@ struct persona {
     float talla;
 };
 
-// Records in the list.
+// Registros de la lista.
 constexpr int numeroRegistros = 17;
 
-// The records whose fields are located; their contents are never printed.
+// Los registros cuyos campos se localizan; su contenido no se muestra nunca.
 persona lista[numeroRegistros] = {
     {"Telmar Valdo", "Tavu", 19, 1.80f},
     {"Barandiel Barandiel", "Oxa", 17, 1.62f},
@@ -37,7 +37,7 @@ persona lista[numeroRegistros] = {
     {"Sorne Sorne", "Ormand", 22, 1.78f},
 };
 
-// An address as the unsigned number it is.
+// Una dirección como el número sin signo que es.
 uintptr_t direccion(const void *p) {
     return reinterpret_cast<uintptr_t>(p);
 }

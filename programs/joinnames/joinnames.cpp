@@ -1,11 +1,11 @@
-// joinnames: joins surnames and a given name into one text in a fixed array.
+// joinnames: une apellidos y nombre en un solo texto dentro de una tabla fija
 #include <cstdio>
 #include <cstring>
 
 int main() {
     const char nombre[] = "Tavu";
     const char apellidos[] = "Valdo Sorne";
-    char resultado[80] = "";  // room enough for both texts and the separator
+    char resultado[80] = "";  // sitio de sobra para los dos textos y el separador
 
     strcat(resultado, apellidos);
     strcat(resultado, ", ");

@@ -1,4 +1,4 @@
-// joinnamesb: joins surnames and a given name into a heap buffer of exactly the size needed.
+// joinnamesb: une apellidos y nombre en un búfer de memoria dinámica del tamaño justo
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,7 +7,7 @@ int main() {
     const char nombre[] = "Tavu";
     const char apellidos[] = "Valdo Sorne";
 
-    // The surnames, ", ", the name and the terminating null.
+    // Los apellidos, ", ", el nombre y el nulo final.
     const int tamano = static_cast<int>(strlen(nombre) + 2 + strlen(apellidos) + 1);
     char *resultado = static_cast<char *>(malloc(tamano));
     if (resultado == nullptr) {

@@ -1,4 +1,4 @@
-// lettersize: shows that every character, a blank and a newline too, takes the same size.
+// lettersize: muestra que todo carácter, también un blanco o un salto de línea, ocupa lo mismo
 #include <cstdio>
 
 int main() {

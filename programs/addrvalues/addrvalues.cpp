@@ -1,4 +1,4 @@
-// addrvalues: a pointer moved along an array steps by the size of one element.
+// addrvalues: muestra que un puntero avanza por una tabla el tamaño de un elemento en cada paso
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -8,7 +8,7 @@ int main() {
     int *p = numeros;
 
     printf("p = %" PRIuPTR " y *p = %d\n", reinterpret_cast<uintptr_t>(p), *p);
-    p++;  // the next int, sizeof(int) bytes further on
+    p++;  // el int siguiente, sizeof(int) bytes más allá
     printf("p = %" PRIuPTR " y *p = %d\n", reinterpret_cast<uintptr_t>(p), *p);
     p++;
     printf("p = %" PRIuPTR " y *p = %d\n", reinterpret_cast<uintptr_t>(p), *p);

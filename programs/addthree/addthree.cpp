@@ -1,4 +1,4 @@
-// addthree: adds three whole numbers and prints the sum.
+// addthree: suma tres números enteros y muestra la suma
 #include <cstdio>
 
 int main() {

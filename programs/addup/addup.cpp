@@ -1,9 +1,9 @@
-// addup: adds up the elements of a fixed array, listing them and printing the sum.
+// addup: suma los elementos de una tabla fija, los enumera y muestra la suma
 #include <cstdio>
 
 namespace {
 
-constexpr int numElementos = 10;  // the array always holds ten numbers
+constexpr int numElementos = 10;  // la tabla tiene siempre diez números
 
 }  // namespace
 

@@ -1,6 +1,6 @@
-// ageheight: reads an age and a height with scanf and prints them back.
-// Its texts are Mac OS Roman bytes: í is 0x92 and ñ is 0x96. Each escape ends its
-// string piece, so no following letter can be read as part of the number.
+// ageheight: lee una edad y una talla con scanf y las vuelve a mostrar
+// Sus textos son bytes de Mac OS Roman: la í es 0x92 y la ñ es 0x96. Cada escape cierra su
+// trozo de cadena, para que ninguna letra que le siga pueda leerse como parte del número.
 #include <cstdio>
 #include <cstdlib>
 
@@ -8,15 +8,15 @@ namespace {
 
 constexpr float centimetrosPorMetro = 100;
 
-// Drops what is left of the typed line, so a wrong answer is not read again.
+// Descarta lo que queda de la línea escrita, para que una respuesta errónea no se lea otra vez.
 void descartarLinea() {
     int c = getchar();
     while (c != '\n' && c != EOF)
         c = getchar();
 }
 
-// Judges what scanf returned: at end of input nothing more can come, so the program
-// ends; an answer that is no number is thrown away with the rest of its line.
+// Juzga lo que devolvió scanf: acabada la entrada ya no puede llegar nada más, así que el
+// programa termina; una respuesta que no es un número se tira con el resto de su línea.
 bool hayNumero(int leidos) {
     if (leidos == EOF)
         exit(1);
@@ -27,7 +27,7 @@ bool hayNumero(int leidos) {
     return true;
 }
 
-// Shows the prompt; it must be on the screen before scanf waits.
+// Muestra la pregunta, que debe verse en pantalla antes de que scanf espere.
 void preguntar(const char *pregunta) {
     printf("%s", pregunta);
     fflush(stdout);
@@ -38,7 +38,7 @@ void preguntar(const char *pregunta) {
 int main() {
     const char *preguntaEdad = "D\x92" "game su edad  (a\x96" "os)   : ";
     const char *preguntaTalla = "D\x92" "game su talla (metros) : ";
-    long edad = 0;  // read with %ld: an age too big for an int is shown as typed, not wrapped
+    long edad = 0;  // con %ld: una edad que no cabe en un int sale tal cual, sin dar la vuelta
     float metros = 0;
 
     do {

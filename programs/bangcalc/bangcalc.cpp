@@ -1,4 +1,4 @@
-// bangcalc: prints the factorial of 6, known beforehand.
+// bangcalc: muestra el factorial de 6, un valor conocido de antemano
 #include <cstdio>
 
 namespace {

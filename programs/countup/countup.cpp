@@ -1,4 +1,4 @@
-// countup: the numbers 1 to 10, one per line.
+// countup: muestra los números del 1 al 10, uno por línea
 #include <cstdio>
 
 int main() {

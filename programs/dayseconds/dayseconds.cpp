@@ -1,4 +1,4 @@
-// dayseconds: how many seconds there are in a day.
+// dayseconds: calcula cuántos segundos tiene un día
 #include <cstdio>
 
 namespace {

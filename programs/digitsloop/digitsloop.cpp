@@ -1,4 +1,4 @@
-// digitsloop: the digits 0 to 9, one per line.
+// digitsloop: muestra las cifras del 0 al 9, una por línea
 #include <cstdio>
 
 int main() {

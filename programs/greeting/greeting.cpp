@@ -1,4 +1,4 @@
-// greeting: a two-line greeting with accented letters (UTF-8 text).
+// greeting: muestra un saludo de dos líneas con letras acentuadas (texto UTF-8)
 #include <cstdio>
 
 int main() {

@@ -1,4 +1,4 @@
-// indirect: a store through a pointer changes the variable it points to.
+// indirect: muestra que guardar un valor a través de un puntero cambia la variable a la que apunta
 #include <cstdio>
 
 int main() {

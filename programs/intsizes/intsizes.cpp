@@ -1,4 +1,4 @@
-// intsizes: how many bytes one variable of each integer type takes on this platform.
+// intsizes: muestra cuántos bytes ocupa una variable de cada tipo entero en esta plataforma
 #include <cstdio>
 
 int main() {
@@ -13,7 +13,7 @@ int main() {
 
     puts("\nTipos numéricos enteros - espacio ocupado por una variable");
     puts("==========================================================\n");
-    // sizeof gives a size_t, printed with %zu.
+    // sizeof da un size_t, que se escribe con %zu.
     printf("unShort ocupa                %zu bytes\n", sizeof unShort);
     printf("unUnsignedShort ocupa        %zu bytes\n", sizeof unUnsignedShort);
     printf("unInt ocupa                  %zu bytes\n", sizeof unInt);

@@ -1,16 +1,16 @@
-// linkchain: a list of three nodes linked by hand, shown as a table of addresses.
+// linkchain: enlaza a mano una lista de tres nodos y la muestra como una tabla de direcciones
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// One element of the list.
+// Un elemento de la lista.
 struct Nodo {
     int valor;
-    Nodo *sig;  // the next node; null in the last one
+    Nodo *sig;  // el nodo siguiente; nulo en el último
 };
 
-// A new node holding the value and the next node.
+// Un nodo nuevo con el valor y el nodo siguiente.
 Nodo *nuevoNodo(int valor, Nodo *sig) {
     Nodo *nodo = static_cast<Nodo *>(malloc(sizeof(Nodo)));
     if (nodo == nullptr) {
@@ -22,7 +22,7 @@ Nodo *nuevoNodo(int valor, Nodo *sig) {
     return nodo;
 }
 
-// Prints every node from p on: its address, its value and the next node's address.
+// Muestra cada nodo desde p: su dirección, su valor y la dirección del siguiente.
 void mostrarLista(Nodo *p) {
     puts("-------------------------------------------\n");
     puts("| Puntero      | Valor           | Siguiente         |");

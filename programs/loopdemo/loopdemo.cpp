@@ -1,4 +1,4 @@
-// loopdemo: the same count written with a for, a while and a do-while loop.
+// loopdemo: escribe la misma cuenta con un bucle for, un while y un do-while
 #include <cstdio>
 
 int main() {
@@ -12,14 +12,14 @@ int main() {
 
     puts("\n\nBucle while() - while() loop\n");
     contador = primero;
-    while (contador <= ultimo) {  // tests before every turn
+    while (contador <= ultimo) {  // comprueba antes de cada vuelta
         printf("%4d", contador);
         contador++;
     }
 
     puts("\n\nBucle do-while() - do-while() loop\n");
     contador = primero;
-    do {  // the first turn runs before any test
+    do {  // la primera vuelta se da antes de comprobar nada
         printf("%4d", contador);
         contador++;
     } while (contador <= ultimo);

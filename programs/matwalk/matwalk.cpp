@@ -1,4 +1,4 @@
-// matwalk: fills a heap table row by row and finds one element through a pointer.
+// matwalk: llena por filas una tabla en memoria dinámica y encuentra un elemento con un puntero
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,8 +7,8 @@
 
 namespace {
 
-// Asks for a whole number in the range; a fractional answer is truncated toward zero.
-// Not-a-number passes the range test of pedirFloat but is no row or column: ask again.
+// Pide un número entero del intervalo; una respuesta con decimales se trunca hacia cero.
+// NaN pasa la prueba de intervalo de pedirFloat, pero no es fila ni columna: se pide otra vez.
 int pedirEntero(const char *prompt, int min, int max) {
     float respuesta = pedirFloat(prompt, static_cast<float>(min), static_cast<float>(max));
     while (std::isnan(respuesta))
@@ -23,7 +23,8 @@ int main() {
     const int filas = pedirEntero("Deme el número de filas    : ", 1, 5);
     const int columnas = pedirEntero("Deme el número de columnas : ", 1, 5);
 
-    // One block, row after row: m[i][j] is element i * columnas + j. It lives until the end.
+    // Un solo bloque, fila tras fila: m[i][j] es el elemento i * columnas + j.
+    // Dura hasta el final del programa.
     float *m = static_cast<float *>(malloc(filas * columnas * sizeof(float)));
     if (m == nullptr) {
         puts("\nNo queda memoria libre");

@@ -1,13 +1,13 @@
-// normpair: the magnitude of a plane vector, as a module that exports main and f.
+// normpair: calcula el módulo de un vector del plano con una función f exportada junto a main
 #include <cmath>
 #include <cstdio>
 
 #include "utiles.h"
 
-// The module exports f beside main; main calls it through this external name.
+// Este archivo exporta f junto a main; main la llama por este nombre externo.
 float f(float x, float y);
 
-// Magnitude of (x, y): squares and sum in single precision, the root taken in double.
+// Módulo de (x, y): cuadrados y suma en precisión simple, la raíz en doble.
 float f(float x, float y) {
     const float suma = x * x + y * y;
     return static_cast<float>(sqrt(static_cast<double>(suma)));

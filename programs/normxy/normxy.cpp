@@ -1,4 +1,4 @@
-// normxy: reads the coordinates of a plane vector and prints its magnitude.
+// normxy: lee las coordenadas de un vector del plano y muestra su módulo
 #include <cmath>
 #include <cstdio>
 
@@ -6,7 +6,7 @@
 
 namespace {
 
-// Magnitude of (x, y): squares and sum in single precision, the root taken in double.
+// Módulo de (x, y): cuadrados y suma en precisión simple, la raíz en doble.
 float f(float x, float y) {
     const float suma = x * x + y * y;
     return static_cast<float>(sqrt(static_cast<double>(suma)));

@@ -1,4 +1,4 @@
-// openfail: tries to open a file that should not exist and shows the system's reason.
+// openfail: intenta abrir un archivo que no debería existir y muestra el motivo que da el sistema
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -11,7 +11,7 @@ int main() {
         fclose(archivo);
         return 0;
     }
-    // Read errno at once: any later call may change it.
+    // errno se lee enseguida: cualquier llamada posterior puede cambiarlo.
     const char *motivo = strerror(errno);
     printf("\n\n%s\n\n", motivo);
     printf("\n\nError - no se pudo abrir el archivo %s.\n\n", nombre);

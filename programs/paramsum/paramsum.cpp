@@ -1,11 +1,11 @@
-// paramsum: lists the command-line arguments with their positions and sums their values.
+// paramsum: enumera los argumentos de la línea de órdenes con su posición y suma sus valores
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// A wider number brought back into the 32-bit range: beyond a limit it is that limit.
+// Un número más ancho devuelto al intervalo de 32 bits: pasado un límite, vale ese límite.
 int saturar(long long valor) {
     if (valor > INT_MAX)
         return INT_MAX;
@@ -14,7 +14,7 @@ int saturar(long long valor) {
     return static_cast<int>(valor);
 }
 
-// The number the text begins with, as atoi reads it (blanks, a sign, digits); 0 if none.
+// El número con que empieza el texto, como lo lee atoi (blancos, signo, cifras); 0 si no hay.
 int valorEntero(const char *texto) {
     return saturar(strtoll(texto, nullptr, 10));
 }
@@ -29,7 +29,7 @@ int main(int argc, char *argv[]) {
 
     puts("\n\nLa lista de argumentos es como sigue:\n");
     int suma = 0;
-    // Position 0, the program's own name, is listed and summed like the others.
+    // La posición 0, el nombre del propio programa, se enumera y se suma como las demás.
     for (int posicion = 0; posicion < argc; posicion++) {
         printf("El argumento nº %d vale %s\n", posicion, argv[posicion]);
         suma = saturar(static_cast<long long>(suma) + valorEntero(argv[posicion]));

@@ -1,12 +1,12 @@
-// persista: an automatic local starts afresh on every call; a static local keeps its value.
+// persista: una local automática se crea de nuevo en cada llamada; una static conserva su valor
 #include <cstdio>
 
 namespace {
 
-// Stores a non-zero argument in both locals, then shows the argument and both locals.
+// Guarda un argumento distinto de cero en las dos locales y muestra el argumento y las dos.
 void funcion(int argumento) {
-    int variableLocal = 0;                 // created anew, with 0, on every call
-    static int variableLocalEstatica = 0;  // set once when the program starts; survives calls
+    int variableLocal = 0;                 // se crea de nuevo, con 0, en cada llamada
+    static int variableLocalEstatica = 0;  // se inicia una vez, al arrancar; dura entre llamadas
 
     if (argumento != 0) {
         variableLocal = argumento;

@@ -1,23 +1,23 @@
-// persistb: where locals live, and how a static local keeps its value between calls.
+// persistb: dónde están las variables locales y cómo una static conserva su valor entre llamadas
 #include <cstdio>
 
 namespace {
 
-// The argument that asks funcion for the addresses instead of the values.
+// El argumento que pide a funcion las direcciones en lugar de los valores.
 constexpr int verDirecciones = 333;
 
-// Stores a non-zero argument in both locals, then shows their addresses or their values.
+// Guarda un argumento distinto de cero en las dos locales y muestra sus direcciones o valores.
 void funcion(int argumento) {
-    int variableLocal = 0;                 // created anew, with 0, on every call
-    static int variableLocalEstatica = 0;  // set once when the program starts; survives calls
+    int variableLocal = 0;                 // se crea de nuevo, con 0, en cada llamada
+    static int variableLocalEstatica = 0;  // se inicia una vez, al arrancar; dura entre llamadas
 
     if (argumento != 0) {
         variableLocal = argumento;
         variableLocalEstatica = argumento;
     }
     if (argumento == verDirecciones) {
-        // The parameter and the automatic local share the call's stack frame; the static
-        // local lies with the program's global data.
+        // El parámetro y la local automática comparten el marco de la llamada en la pila;
+        // la local static está con los datos globales del programa.
         puts("\nDirecciones de las variables locales\n");
         printf("La dirección de argumento es              %p\n",
                static_cast<void *>(&argumento));

@@ -1,4 +1,4 @@
-// phrases: prints a title and two phrases, then asks the command shell to run "pause".
+// phrases: muestra un título y dos frases y pide al intérprete de órdenes que ejecute "pause"
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,8 +11,8 @@ int main() {
     puts(frase1);
     puts(frase2);
 
-    // The shell writes straight to the terminal: what we printed must be there first.
+    // El intérprete escribe directamente en el terminal: lo ya escrito tiene que estar allí antes.
     fflush(stdout);
-    system("pause");  // what the shell prints, a complaint included, is its own
+    system("pause");  // lo que escriba el intérprete, queja incluida, es cosa suya
     return 0;
 }

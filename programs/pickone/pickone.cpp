@@ -1,18 +1,18 @@
-// pickone: asks with scanf for a whole number from 1 to 10 until it gets one.
+// pickone: pide con scanf un número entero del 1 al 10 hasta que lo obtiene
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// Drops what is left of the typed line, so a wrong answer is not read again.
+// Descarta lo que queda de la línea tecleada, para no leer otra vez una respuesta errónea.
 void descartarLinea() {
     int c = getchar();
     while (c != '\n' && c != EOF)
         c = getchar();
 }
 
-// Judges what scanf returned: at end of input nothing more can come, so the program
-// ends; an answer that is no number is thrown away with the rest of its line.
+// Juzga lo que devolvió scanf: al final de la entrada ya no puede llegar nada más, así que el
+// programa termina; una respuesta que no es un número se descarta con el resto de su línea.
 bool hayNumero(int leidos) {
     if (leidos == EOF)
         exit(1);
@@ -26,8 +26,8 @@ bool hayNumero(int leidos) {
 }  // namespace
 
 int main() {
-    // A long, read with %ld: a number too big for an int is then refused as too big,
-    // instead of wrapping round to some number between 1 and 10.
+    // Un long, leído con %ld: así un número demasiado grande para un int se rechaza por
+    // grande, en vez de dar la vuelta y caer en algún número entre 1 y 10.
     long respuesta = 0;
 
     printf("Deme un número entre 1 y 10: ");

@@ -1,4 +1,4 @@
-// realsizes: how many bytes one variable of each real type takes on this platform.
+// realsizes: muestra cuántos bytes ocupa en esta plataforma una variable de cada tipo real
 #include <cstdio>
 
 int main() {
@@ -7,7 +7,7 @@ int main() {
     long double unLongDouble = 0;
 
     puts("\nDimensiones de los tipos reales\n==============================");
-    // sizeof gives a size_t, printed with %zu.
+    // sizeof da un size_t, que se escribe con %zu.
     printf("\nunFloat ocupa       %2zu bytes\n", sizeof unFloat);
     printf("\nunDouble ocupa      %2zu bytes\n", sizeof unDouble);
     printf("\nunLongDouble ocupa  %2zu bytes\n\n", sizeof unLongDouble);

@@ -1,4 +1,4 @@
-// recsaver: lists the sample records and stores them, 28 bytes each, in a record file.
+// recsaver: enumera los registros de ejemplo y los guarda, de 28 bytes cada uno, en un archivo
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,8 +9,8 @@
 
 namespace {
 
-// The sample people; the record with an empty name ends the table. The name bytes
-// after the text are zeros, and go to the file as they are.
+// Las personas de ejemplo; el registro de nombre vacío cierra la tabla. Los bytes del
+// nombre que siguen al texto son ceros, y van al archivo tal cual.
 const Registro lista[] = {
     {"Uno", 1, 1.0f},
     {"Dos", 2, 2.0f},
@@ -21,7 +21,7 @@ const Registro lista[] = {
     {"", 0, 0.0f},
 };
 
-// Says which file could not be opened or written, and why, and ends the program.
+// Dice qué archivo no se pudo abrir o escribir, y por qué, y termina el programa.
 [[noreturn]] void terminarPorArchivo(const char *accion, const char *nombreArchivo, int error) {
     printf("Error: no se pudo %s el archivo %s\n", accion, nombreArchivo);
     printf("\n\n%s\n\n", strerror(error));
@@ -45,13 +45,13 @@ int main() {
     if (archivo == nullptr)
         terminarPorArchivo("abrir", nombreArchivo, errno);
 
-    // The records go out straight from memory, all of them in one write.
+    // Los registros salen tal como están en memoria, todos en una sola escritura.
     if (fwrite(lista, sizeof(Registro), cuantos, archivo) != cuantos) {
         const int error = errno;
         fclose(archivo);
         terminarPorArchivo("escribir", nombreArchivo, error);
     }
-    // What is still buffered reaches the file only when it is closed: that can fail too.
+    // Lo que queda en el búfer solo llega al archivo al cerrarlo: eso también puede fallar.
     if (fclose(archivo) != 0)
         terminarPorArchivo("escribir", nombreArchivo, errno);
 

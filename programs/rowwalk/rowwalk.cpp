@@ -1,11 +1,12 @@
-// rowwalk: the same records reached four ways: by index, pointer plus offset, moving pointer, terminator.
+// rowwalk: recorre los mismos registros de cuatro maneras, con un índice y con punteros
+// (índice, puntero fijo más desplazamiento, puntero que avanza y registro final vacío).
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
 
 namespace {
 
-// One person: names, age and height.
+// Una persona: apellidos, nombre, edad y talla.
 struct persona {
     char apellidos[30];
     char nombre[15];
@@ -13,10 +14,10 @@ struct persona {
     float talla;
 };
 
-// People in the list, the empty record after them not counted.
+// Personas de la lista, sin contar el registro vacío que las sigue.
 constexpr int numeroPersonas = 3;
 
-// Three people and an empty record that marks the end of the list.
+// Tres personas y un registro vacío que marca el final de la lista.
 persona lista[numeroPersonas + 1] = {
     {"Telmar Valdo", "Primero", 19, 1.80f},
     {"Barandiel Barandiel", "Segundo", 17, 1.62f},
@@ -24,7 +25,7 @@ persona lista[numeroPersonas + 1] = {
     {"", "", 0, 0.0f},
 };
 
-// Prints one record, preceded by its address as an unsigned number.
+// Muestra un registro, precedido de su dirección como número sin signo.
 void imprimir(const persona *registro) {
     printf("%10" PRIuPTR "%30s%16s%4d%6.2f\n", reinterpret_cast<uintptr_t>(registro),
            registro->apellidos, registro->nombre, registro->edad, registro->talla);
@@ -33,25 +34,25 @@ void imprimir(const persona *registro) {
 }  // namespace
 
 int main() {
-    // By index.
+    // Por índice.
     for (int i = 0; i < numeroPersonas; i++)
         imprimir(&lista[i]);
     putchar('\n');
 
-    // By a fixed pointer plus an offset of i records.
+    // Con un puntero fijo más un desplazamiento de i registros.
     const persona *p = lista;
     for (int i = 0; i < numeroPersonas; i++)
         imprimir(p + i);
     putchar('\n');
 
-    // By a pointer that moves on one record each turn.
+    // Con un puntero que avanza un registro en cada vuelta.
     for (int i = 0; i < numeroPersonas; i++) {
         imprimir(p);
         p++;
     }
     putchar('\n');
 
-    // Until the record whose surnames are empty, however many come before it.
+    // Hasta el registro de apellidos vacíos, vengan los que vengan antes.
     p = lista;
     while (p->apellidos[0] != '\0') {
         imprimir(p);

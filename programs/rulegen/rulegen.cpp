@@ -1,4 +1,4 @@
-// rulegen: writes a makefile that builds prog from the C sources named on the command line.
+// rulegen: escribe un makefile que construye prog con los archivos C dados en la línea de órdenes
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -6,18 +6,18 @@
 
 namespace {
 
-// The object of the console library that every generated program is linked with.
+// El objeto de la biblioteca de consola con el que se enlaza todo programa generado.
 constexpr const char *objetoHerramientas = "/usr/include/wuna/utiles.o\n";
 
-// A text that is only ever appended to. It grows as needed, so no list of sources,
-// however long, is cut short.
+// Un texto al que solo se le añade. Crece lo que haga falta, así que ninguna lista de
+// archivos fuente, por larga que sea, se queda cortada.
 struct Texto {
     char *datos;
-    size_t longitud;   // characters held, the terminating null not counted
-    size_t capacidad;  // bytes reserved, the terminating null included
+    size_t longitud;   // caracteres guardados, sin contar el nulo final
+    size_t capacidad;  // bytes reservados, con el nulo final incluido
 };
 
-// Reserves a new buffer (anterior null) or enlarges one; without memory nothing can be written.
+// Reserva un búfer nuevo (anterior nulo) o agranda uno; sin memoria no se puede escribir nada.
 void *reservar(void *anterior, size_t bytes) {
     void *memoria = realloc(anterior, bytes);
     if (memoria == nullptr) {
@@ -33,7 +33,7 @@ Texto crearTexto(size_t capacidad) {
     return texto;
 }
 
-// Appends parte, doubling the reserve until parte and the terminating null fit.
+// Añade parte, doblando la reserva hasta que quepan parte y el nulo final.
 void anadir(Texto &texto, const char *parte) {
     const size_t largo = strlen(parte);
     if (texto.longitud + largo + 1 > texto.capacidad) {
@@ -47,8 +47,8 @@ void anadir(Texto &texto, const char *parte) {
     texto.longitud += largo;
 }
 
-// The object of a source: a copy of the name whose last character becomes 'o'
-// ("a.c" gives "a.o", "x.cpp" gives "x.cpo"). The name must not be empty.
+// El objeto de un archivo fuente: una copia del nombre cuyo último carácter pasa a ser 'o'
+// ("a.c" da "a.o", "x.cpp" da "x.cpo"). El nombre no puede estar vacío.
 char *nombreObjeto(const char *fuente) {
     const size_t largo = strlen(fuente);
     char *objeto = static_cast<char *>(reservar(nullptr, largo + 1));
@@ -57,7 +57,7 @@ char *nombreObjeto(const char *fuente) {
     return objeto;
 }
 
-// The makefile could not be written: a tool reports that on standard error and fails.
+// No se pudo escribir el makefile: una herramienta lo dice por la salida de errores y falla.
 [[noreturn]] void fallar(const char *que, int error) {
     fprintf(stderr, "rulegen: cannot %s makefile: %s\n", que, strerror(error));
     exit(1);
@@ -70,7 +70,7 @@ int main(int argc, char *argv[]) {
     Texto objetos = crearTexto(1024);
     Texto reglas = crearTexto(8192);
 
-    // Opened before anything else, so even the usage run leaves a fresh makefile.
+    // Se abre lo primero: así hasta la ejecución que solo explica el uso deja un makefile nuevo.
     FILE *makefile = fopen("makefile", "w");
     if (makefile == nullptr)
         fallar("open", errno);
@@ -85,7 +85,7 @@ int main(int argc, char *argv[]) {
     anadir(herramientas, objetoHerramientas);
     for (int i = 1; i < argc; i++) {
         const char *fuente = argv[i];
-        // An empty name has no last character to replace: it is left out.
+        // Un nombre vacío no tiene último carácter que cambiar: se deja fuera.
         if (fuente[0] == '\0')
             continue;
         char *objeto = nombreObjeto(fuente);
@@ -108,11 +108,11 @@ int main(int argc, char *argv[]) {
                          fputs("\tcc -o prog $(TOOLS) $(OBJECTS)\n", makefile) != EOF &&
                          fprintf(makefile, "\n%s", reglas.datos) >= 0;
     if (!escrito) {
-        const int error = errno;  // fclose may change errno
+        const int error = errno;  // fclose puede cambiar errno
         fclose(makefile);
         fallar("write", error);
     }
-    // Most write errors (a full disk) only show when the buffer is flushed on closing.
+    // Casi todos los errores de escritura (disco lleno) solo se ven al vaciar el búfer al cerrar.
     if (fclose(makefile) != 0)
         fallar("write", errno);
 

@@ -1,4 +1,4 @@
-// selftor: prints a word and then each of its characters with its code, the null included.
+// selftor: muestra una palabra y luego cada uno de sus caracteres con su código, nulo incluido
 #include <cstdio>
 #include <cstring>
 
@@ -7,7 +7,7 @@ int main() {
     const int longitud = static_cast<int>(strlen(palabra));
 
     printf("\n\nCadena: %s\n\n", palabra);
-    // Up to and including the length: the last character shown is the terminating null.
+    // Hasta la longitud incluida: el último carácter que se muestra es el nulo final.
     for (int i = 0; i <= longitud; i++)
         printf("%c ---> %d\n", palabra[i], palabra[i]);
     return 0;

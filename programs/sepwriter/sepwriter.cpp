@@ -1,4 +1,4 @@
-// sepwriter: writes the sample records to a text file, the fields split by a typed delimiter.
+// sepwriter: guarda los registros de ejemplo en un archivo de texto con el delimitador tecleado
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 
 namespace {
 
-// The sample people; the record whose age is 0 ends the table.
+// Las personas de ejemplo; el registro de edad 0 cierra la tabla.
 const Registro lista[] = {
     {"Tavu Valdo", 33, 1.80f},
     {"Oxa Sorne", 22, 1.65f},
@@ -17,7 +17,7 @@ const Registro lista[] = {
     {"", 0, 0.0f},
 };
 
-// Says which file could not be opened or written, and why, and ends the program.
+// Dice qué archivo no se pudo abrir o escribir, y por qué, y termina el programa.
 [[noreturn]] void terminarPorArchivo(const char *accion, const char *nombreArchivo, int error) {
     printf("Error: no se pudo %s el archivo %s\n", accion, nombreArchivo);
     printf("\n\n%s\n\n", strerror(error));
@@ -29,7 +29,7 @@ const Registro lista[] = {
 int main() {
     puts("\n\nArchivo de formato delimitado\n");
     charRef nombreArchivo = pedir("Escriba el nombre del archivo: ");
-    // The whole typed line is the delimiter: empty, one character or several.
+    // El delimitador es la línea tecleada entera: vacía, de un carácter o de varios.
     charRef delimitador = pedir("Escriba el delimitador:        ");
 
     FILE *archivo = fopen(nombreArchivo, "w");
@@ -46,7 +46,7 @@ int main() {
             terminarPorArchivo("escribir", nombreArchivo, error);
         }
     }
-    // The last lines reach the file only when it is closed: that can fail too.
+    // Las últimas líneas solo llegan al archivo al cerrarlo: eso también puede fallar.
     if (fclose(archivo) != 0)
         terminarPorArchivo("escribir", nombreArchivo, errno);
 

@@ -1,9 +1,9 @@
-// setviaaddr: giving a variable a new value through its address.
+// setviaaddr: da un nuevo valor a una variable a través de su dirección
 #include <cstdio>
 
 int main() {
     int valor;
-    int *p = &valor;  // the address exists before the variable holds any value
+    int *p = &valor;  // la dirección existe antes de que la variable tenga ningún valor
 
     valor = 33;
     printf("\n\nEl valor original de la variable es %d\n", valor);

@@ -1,9 +1,9 @@
-// solve2x2: solves a fixed system of two linear equations by Cramer's rule.
+// solve2x2: resuelve por la regla de Cramer un sistema fijo de dos ecuaciones lineales
 #include <cstdio>
 
 namespace {
 
-// The system 1·X1 + 2·X2 = 1, 3·X1 + 4·X2 = 2.
+// El sistema 1·X1 + 2·X2 = 1, 3·X1 + 4·X2 = 2.
 constexpr float a11 = 1, a12 = 2, a21 = 3, a22 = 4;
 constexpr float b1 = 1, b2 = 2;
 
@@ -18,7 +18,7 @@ int main() {
         puts("\n\nEste sistema no tiene solución.\n");
         return 0;
     }
-    // 0 / -2 is a negative zero: X1 prints as -0.00.
+    // 0 / -2 es un cero negativo: X1 se escribe como -0.00.
     const float x1 = (b1 * a22 - a12 * b2) / determinante;
     const float x2 = (a11 * b2 - b1 * a21) / determinante;
 

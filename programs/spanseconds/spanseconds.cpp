@@ -1,9 +1,9 @@
-// spanseconds: seconds in a day, a week, a month and a year, each built on the one before.
+// spanseconds: los segundos de un día, una semana, un mes y un año, cada uno sobre el anterior
 #include <cstdio>
 
 namespace {
 
-// A month is four weeks and a year twelve such months.
+// Un mes son cuatro semanas, y un año, doce de esos meses.
 constexpr float segundosPorMinuto = 60;
 constexpr float minutosPorHora = 60;
 constexpr float horasPorDia = 24;

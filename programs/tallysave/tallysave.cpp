@@ -1,4 +1,4 @@
-// tallysave: stores in lista.dat a list of reals in which every element holds its own position.
+// tallysave: guarda en lista.dat una lista de reales en la que cada elemento vale su posición
 #include <cerrno>
 #include <climits>
 #include <cmath>
@@ -8,10 +8,10 @@
 
 namespace {
 
-constexpr int cuentaPorDefecto = 1000;  // elements written when no count is given
+constexpr int cuentaPorDefecto = 1000;  // elementos que se escriben si no se da la cuenta
 
-// The count given on the command line, truncated toward zero; -1 when it is no usable count
-// (no number, negative, beyond the int range, infinite or not a number).
+// La cuenta dada en la línea de órdenes, truncada hacia cero; -1 si no sirve como cuenta
+// (no es un número, es negativa, se sale del intervalo de int, es infinita o es NaN).
 int leerCuenta(const char *argumento) {
     char *fin = nullptr;
     const double valor = trunc(strtod(argumento, &fin));
@@ -20,7 +20,7 @@ int leerCuenta(const char *argumento) {
     return static_cast<int>(valor);
 }
 
-// The list could not be written whole: say why, with the error's number.
+// No se pudo escribir la lista entera: se dice por qué, con el número del error.
 void informarErrorEscritura() {
     printf("%d - %s\n", errno, strerror(errno));
 }
@@ -37,7 +37,7 @@ int main(int argc, char *argv[]) {
         }
     }
 
-    // malloc(0) may give no block at all; that is no lack of memory.
+    // malloc(0) puede no dar ningún bloque; eso no es falta de memoria.
     float *lista = static_cast<float *>(malloc(cuenta * sizeof(float)));
     if (lista == nullptr && cuenta > 0) {
         puts("\nNo queda memoria libre");
@@ -51,14 +51,14 @@ int main(int argc, char *argv[]) {
         printf("%s", strerror(errno));
         return 2;
     }
-    // Only an error of this write may be reported, not one left by an earlier call.
+    // Solo debe contar un error de esta escritura, no uno que dejara una llamada anterior.
     errno = 0;
     if (fwrite(lista, sizeof(float), cuenta, archivo) != static_cast<size_t>(cuenta)) {
         informarErrorEscritura();
         fclose(archivo);
         return 2;
     }
-    // Buffered bytes go out at fclose: a full disk may only show here.
+    // Los bytes del búfer salen en fclose: un disco lleno puede no notarse hasta aquí.
     if (fclose(archivo) != 0) {
         informarErrorEscritura();
         return 2;

@@ -1,4 +1,4 @@
-// typedlines: writes the lines the user types, until an empty one, to a text file.
+// typedlines: escribe en un archivo de texto las líneas que se teclean, hasta una vacía
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,7 +8,7 @@
 
 namespace {
 
-// Says why the file cannot be written, with a bell, and ends the program.
+// Dice con un pitido por qué no se puede escribir el archivo, y termina el programa.
 [[noreturn]] void terminarPorArchivo(int error) {
     printf("\n%s\n\a", strerror(error));
     exit(1);
@@ -22,7 +22,7 @@ int main() {
     if (archivo == nullptr)
         terminarPorArchivo(errno);
 
-    // An empty answer ends the list; so does the end of input, where pedir gives one.
+    // Una respuesta vacía termina la lista; también el final de la entrada, donde pedir da una.
     for (;;) {
         charRef linea = pedir("Escriba una línea (INTRO para terminar): ");
         if (linea[0] == '\0') {
@@ -37,7 +37,7 @@ int main() {
             terminarPorArchivo(error);
         }
     }
-    // What is still buffered reaches the file only when it is closed: that can fail too.
+    // Lo que queda en el búfer solo llega al archivo al cerrarlo: eso también puede fallar.
     if (fclose(archivo) != 0)
         terminarPorArchivo(errno);
 

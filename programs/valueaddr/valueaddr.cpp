@@ -1,4 +1,4 @@
-// valueaddr: a variable's value next to a pointer holding its address.
+// valueaddr: muestra el valor de una variable junto a un puntero que guarda su dirección
 #include <cstdio>
 
 int main() {

@@ -1,4 +1,4 @@
-// vecstretch: multiplies a vector of three reals by a factor read from the keyboard.
+// vecstretch: multiplica un vector de tres reales por un factor leído del teclado
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -7,10 +7,10 @@
 
 namespace {
 
-constexpr int dimension = 3;          // coordinates of the vector
-constexpr int longitudPregunta = 32;  // room for the prompt "v1[i] = "
+constexpr int dimension = 3;          // coordenadas del vector
+constexpr int longitudPregunta = 32;  // sitio para la pregunta "v1[i] = "
 
-// Returns a new heap vector, each coordinate times the factor; null without memory.
+// Devuelve un vector nuevo en memoria dinámica, cada coordenada por el factor; nulo sin memoria.
 float *vecstretch(const float *vector, float factor) {
     float *producto = static_cast<float *>(malloc(dimension * sizeof(float)));
     if (producto == nullptr)
@@ -34,7 +34,7 @@ int main() {
     }
     const float factor = pedirFloat("Valor del factor: ", -INFINITY, INFINITY);
 
-    // The product stays allocated until the program ends.
+    // El producto sigue reservado hasta que termina el programa.
     const float *producto = vecstretch(v1, factor);
     if (producto == nullptr) {
         puts("\nNo queda memoria libre");

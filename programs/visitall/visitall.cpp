@@ -1,4 +1,4 @@
-// visitall: an iterator that calls a given function on every element of an array.
+// visitall: recorre una tabla con un iterador que llama a una función dada con cada elemento
 #include <cstdio>
 #include <cstdlib>
 
@@ -6,13 +6,13 @@
 
 namespace {
 
-// Calls f with a reference to each of the n elements that start at p, in order.
+// Llama a f, en orden, con la dirección de cada uno de los n elementos que empiezan en p.
 void iterador(int *p, int n, void (*f)(int *)) {
     for (int i = 0; i < n; i++)
         f(&p[i]);
 }
 
-// Prints one element between two bars.
+// Muestra un elemento entre dos barras.
 void imprimir(int *p) {
     printf("|%4d|\n", *p);
 }

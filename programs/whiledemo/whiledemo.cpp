@@ -1,12 +1,12 @@
-// whiledemo: a while loop counting between two limits taken from the command line.
+// whiledemo: cuenta con un bucle while entre dos límites tomados de la línea de órdenes
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-// A limit typed on the command line: what strtol reads of it (0 for no number),
-// held within the range of an int.
+// Un límite escrito en la línea de órdenes: lo que strtol lee de él (0 si no hay número),
+// sujeto al intervalo de un int.
 int leerLimite(const char *texto) {
     const long valor = strtol(texto, nullptr, 10);
     if (valor < INT_MIN)
@@ -34,7 +34,7 @@ int main(int argc, char *argv[]) {
     int contador = primero;
     while (contador <= ultimo) {
         printf("%d\n", contador);
-        // Stop on the last value itself: one more step past INT_MAX would overflow.
+        // Se para en el último valor mismo: un paso más allá de INT_MAX desbordaría.
         if (contador == ultimo)
             break;
         contador++;

@@ -1,4 +1,4 @@
-// wordsave: shows five words and stores them in a string file, each ended by a NUL byte.
+// wordsave: muestra cinco palabras y las guarda en un archivo de cadenas, cada una acabada en NUL
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,10 +8,10 @@
 
 namespace {
 
-// The words to store; the null pointer ends the list.
+// Las palabras que se guardan; el puntero nulo cierra la lista.
 const char *const palabras[] = {"Ivey", "had", "a", "little", "sheep", nullptr};
 
-// Says why the file cannot be written, with a bell, and ends the program.
+// Dice con un pitido por qué no se puede escribir el archivo, y termina el programa.
 [[noreturn]] void terminarPorArchivo(int error) {
     printf("\n%s\n\a", strerror(error));
     exit(1);
@@ -32,7 +32,7 @@ int main() {
 
     int escritas = 0;
     for (; palabras[escritas] != nullptr; ++escritas) {
-        // The NUL goes to the file too: it is what separates the strings there.
+        // El NUL también va al archivo: es lo que allí separa las cadenas.
         const size_t bytes = strlen(palabras[escritas]) + 1;
         if (fwrite(palabras[escritas], 1, bytes, archivo) != bytes) {
             const int error = errno;
@@ -40,7 +40,7 @@ int main() {
             terminarPorArchivo(error);
         }
     }
-    // What is still buffered reaches the file only when it is closed: that can fail too.
+    // Lo que queda en el búfer solo llega al archivo al cerrarlo: eso también puede fallar.
     if (fclose(archivo) != 0)
         terminarPorArchivo(errno);
 

@@ -94,7 +94,7 @@ int leerTablaReales(float **tabla, int filas, int columnas, const char *ruta) {
         if (fscanf(fichero, "%f", &valores[k]) != 1) {
             // Mark the element and step over the word that is no number.
             valores[k] = NAN;
-            fscanf(fichero, "%*s");
+            fscanf(fichero, "%*1023s");
             ++sinLeer;
         }
     }

@@ -52,6 +52,17 @@ charRef abrir(const char *ruta) {
     return texto;
 }
 
+// At end of input sgets gives empty lines for ever, and a last line that begins with a NUL
+// looks the same: so look first whether one more character is there to read.
+bool quedaEntrada() {
+    fflush(stdout);  // the menu must be on the screen before we wait
+    const int c = getchar();
+    if (c == EOF)
+        return false;
+    ungetc(c, stdin);
+    return true;
+}
+
 void mostrar(const char *texto) {
     puts(texto);
 }
@@ -65,13 +76,11 @@ int main() {
     printf("\n\nVisor de archivos de texto\n==========================\n\n");
     for (;;) {
         printf("%s ", menu);
-        charRef linea = sgets();
-        // At end of input sgets gives empty lines for ever: end instead of asking again.
-        if (linea[0] == '\0' && (feof(stdin) || ferror(stdin))) {
-            free(linea);
+        if (!quedaEntrada()) {
             free(texto);
             return 1;
         }
+        charRef linea = sgets();
         const int opcion = toupper(static_cast<unsigned char>(linea[0]));
         free(linea);
 

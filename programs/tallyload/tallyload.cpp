@@ -15,6 +15,14 @@ void avisarListaCorta(long elementos) {
     printf("\nlista.dat solo tiene %ld elementos: no hay p[%ld]\n\n", elementos, posicion);
 }
 
+// Reports a failure after the open as the open's own failure is reported, and closes the file.
+int fallarArchivo(FILE *archivo) {
+    const int error = errno;  // fclose may change errno
+    fclose(archivo);
+    printf("%s", strerror(error));
+    return 2;
+}
+
 }  // namespace
 
 int main() {
@@ -26,15 +34,20 @@ int main() {
     // Only a regular file has a size worth believing: a directory may claim any.
     struct stat datos;
     if (fstat(fileno(archivo), &datos) != 0 || !S_ISREG(datos.st_mode)) {
+        fclose(archivo);
         puts("\nlista.dat no es un archivo de datos\n");
         return 2;
     }
 
-    fseek(archivo, 0, SEEK_END);
+    // The size comes from seeking to the end; a seek that fails would make it 0 unseen.
+    if (fseek(archivo, 0, SEEK_END) != 0)
+        return fallarArchivo(archivo);
     const long tamano = ftell(archivo);
-    rewind(archivo);
+    if (tamano < 0 || fseek(archivo, 0, SEEK_SET) != 0)
+        return fallarArchivo(archivo);
     const long elementos = tamano / static_cast<long>(sizeof(float));
     if (elementos <= posicion) {
+        fclose(archivo);
         avisarListaCorta(elementos);
         return 1;
     }
@@ -45,10 +58,8 @@ int main() {
         return 1;
     }
     const long leidos = static_cast<long>(fread(p, sizeof(float), elementos, archivo));
-    if (ferror(archivo)) {
-        printf("%s", strerror(errno));
-        return 2;
-    }
+    if (ferror(archivo))
+        return fallarArchivo(archivo);
     fclose(archivo);
     if (leidos <= posicion) {
         avisarListaCorta(leidos);

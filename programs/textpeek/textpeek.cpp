@@ -21,6 +21,8 @@ charRef leerArchivo(FILE *archivo) {
     const long posicion = ftell(archivo);
     if (posicion < 0 || posicion >= INT_MAX)  // the size is an int, with room for the null
         return nullptr;
+    if (fseek(archivo, 0, SEEK_SET) != 0)  // unlike rewind, its failure can be seen
+        return nullptr;
     const int longitudDelArchivo = static_cast<int>(posicion);
 
     charRef texto = static_cast<charRef>(malloc(longitudDelArchivo + 1));
@@ -28,7 +30,6 @@ charRef leerArchivo(FILE *archivo) {
         puts("\nNo queda memoria libre");
         exit(1);
     }
-    rewind(archivo);
     const size_t leidos = fread(texto, 1, longitudDelArchivo, archivo);
     if (ferror(archivo)) {
         free(texto);

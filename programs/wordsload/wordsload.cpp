@@ -16,7 +16,8 @@ long tamanoArchivo(FILE *archivo) {
     if (fseek(archivo, 0, SEEK_END) != 0)
         return -1;
     const long tamano = ftell(archivo);
-    rewind(archivo);
+    if (tamano < 0 || fseek(archivo, 0, SEEK_SET) != 0)  // unlike rewind, it can fail seen
+        return -1;
     return tamano;
 }
 

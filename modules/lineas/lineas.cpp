@@ -19,7 +19,7 @@ const char *siguienteLinea(FILE *flujo, size_t *longitud) {
     errno = 0;
     const ssize_t leidos = getline(&buffer, &capacidad, flujo);
     if (leidos < 0) {
-        // Sin memoria no es el final del archivo: callarlo dejaría la lista cortada.
+        // Quedarse sin memoria no es llegar al final: callarlo dejaría la lista cortada.
         if (errno == ENOMEM) {
             puts("\nNo queda memoria libre");
             exit(1);

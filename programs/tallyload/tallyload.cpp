@@ -1,4 +1,4 @@
-// tallyload: reads the list of reals in lista.dat and shows its element at position 987.
+// tallyload: lee la lista de reales del archivo binario lista.dat y muestra su elemento 987
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -8,16 +8,16 @@
 
 namespace {
 
-constexpr long posicion = 987;  // the element shown: the file needs at least 988
+constexpr long posicion = 987;  // el elemento que se muestra: el archivo necesita 988 al menos
 
-// The list is too short to hold the element shown.
+// La lista es demasiado corta para tener el elemento que se muestra.
 void avisarListaCorta(long elementos) {
     printf("\nlista.dat solo tiene %ld elementos: no hay p[%ld]\n\n", elementos, posicion);
 }
 
-// Reports a failure after the open as the open's own failure is reported, and closes the file.
+// Un fallo después de abrir se cuenta como el de abrir, y el archivo se cierra.
 int fallarArchivo(FILE *archivo) {
-    const int error = errno;  // fclose may change errno
+    const int error = errno;  // fclose puede cambiar errno
     fclose(archivo);
     printf("%s", strerror(error));
     return 2;
@@ -31,7 +31,7 @@ int main() {
         printf("%s", strerror(errno));
         return 2;
     }
-    // Only a regular file has a size worth believing: a directory may claim any.
+    // Solo el tamaño de un archivo normal es de fiar: un directorio puede decir cualquiera.
     struct stat datos;
     if (fstat(fileno(archivo), &datos) != 0 || !S_ISREG(datos.st_mode)) {
         fclose(archivo);
@@ -39,7 +39,7 @@ int main() {
         return 2;
     }
 
-    // The size comes from seeking to the end; a seek that fails would make it 0 unseen.
+    // El tamaño se saca yendo al final: sin comprobarlo, un fallo daría 0 sin avisar.
     if (fseek(archivo, 0, SEEK_END) != 0)
         return fallarArchivo(archivo);
     const long tamano = ftell(archivo);

@@ -1,4 +1,4 @@
-// ficheros: text files read whole as lists of lines, and tables of reals in text files.
+// ficheros: archivos de texto leídos enteros como listas de líneas, y tablas de reales en texto
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int incremento = 500;  // the line array grows by this many entries at a time
+constexpr int incremento = 500;  // el vector de líneas crece de tantas en tantas entradas
 
-// Without memory the program cannot go on: say so and end.
+// Sin memoria el programa no puede seguir: lo dice y termina.
 void *reservar(size_t bytes) {
     void *memoria = malloc(bytes);
     if (memoria == nullptr) {
@@ -22,7 +22,7 @@ void *reservar(size_t bytes) {
     return memoria;
 }
 
-// The line array with room for capacidad entries; the entries stored so far are kept.
+// El vector de líneas con sitio para capacidad entradas; las ya guardadas se conservan.
 charRef *ampliar(charRef *lineas, int capacidad) {
     void *memoria = realloc(lineas, capacidad * sizeof(charRef));
     if (memoria == nullptr) {
@@ -32,9 +32,9 @@ charRef *ampliar(charRef *lineas, int capacidad) {
     return static_cast<charRef *>(memoria);
 }
 
-// A new string holding the line's text: its bytes before the line feed, the first carriage
-// return or a NUL byte, whichever comes first. Only that much is allocated, so a long file
-// takes no more memory than its text.
+// Una cadena nueva con el texto de la línea: sus bytes hasta el salto de línea, el primer
+// retorno de carro o un byte NUL, lo que llegue antes. Solo se reserva eso, y así un archivo
+// largo no ocupa más memoria que su texto.
 charRef copiarLinea(const char *bytes, size_t longitud) {
     size_t largo = 0;
     while (largo < longitud && bytes[largo] != '\n' && bytes[largo] != '\r' &&
@@ -54,7 +54,7 @@ int linedump(const char *ruta, charRef **lineas, int *numLineas) {
         printf("\n\nError en linedump: \"%s\" - %s\n\n\a", ruta, strerror(errno));
         return 1;
     }
-    // Big reads: a long file then takes a few system calls instead of thousands.
+    // Lecturas grandes: un archivo largo cuesta unas pocas llamadas al sistema, no miles.
     char bufferLectura[65536];
     setvbuf(fichero, bufferLectura, _IOFBF, sizeof bufferLectura);
 
@@ -62,7 +62,7 @@ int linedump(const char *ruta, charRef **lineas, int *numLineas) {
     charRef *lista = static_cast<charRef *>(reservar(capacidad * sizeof(charRef)));
     int cuenta = 0;
 
-    // A read error ends the list as the end of the file does.
+    // Un error de lectura acaba la lista igual que el final del archivo.
     size_t longitud = 0;
     const char *bytes;
     while ((bytes = siguienteLinea(fichero, &longitud)) != nullptr) {
@@ -92,9 +92,10 @@ int leerTablaReales(float **tabla, int filas, int columnas, const char *ruta) {
     int sinLeer = 0;
     for (long k = 0; k < elementos; ++k) {
         if (fscanf(fichero, "%f", &valores[k]) != 1) {
-            // Mark the element and step over the word that is no number.
+            // Se marca el elemento y se salta la palabra que no es un número, de 1023
+            // caracteres como mucho: la de un dispositivo sin fin (/dev/zero) no acaba nunca.
             valores[k] = NAN;
-            fscanf(fichero, "%*s");
+            fscanf(fichero, "%*1023s");
             ++sinLeer;
         }
     }

@@ -1,13 +1,14 @@
-// lineas: the next line of a stream, read whole however long it is.
+// lineas: la siguiente línea de un flujo, leída entera por larga que sea
 #ifndef LINEAS_H
 #define LINEAS_H
 
 #include <cstddef>
 #include <cstdio>
 
-// Returns the address of the next line of flujo and stores in *longitud its number of bytes,
-// the line feed included when the line has one. There is no NUL after the bytes, and they
-// stay valid only until the next call. Returns nullptr at end of file and on a read error.
+// Devuelve la dirección de la siguiente línea de flujo y deja en *longitud cuántos bytes tiene,
+// con el salto de línea si lo hay. Tras los bytes no hay NUL, y solo valen hasta la siguiente
+// llamada. Devuelve nullptr al final del archivo y ante un error de lectura. Si no queda memoria
+// para la línea, lo dice y termina el programa con estado 1.
 const char *siguienteLinea(FILE *flujo, size_t *longitud);
 
 #endif

@@ -1,4 +1,4 @@
-// linedump: reads a whole text file into a list of lines and shows every line with its index.
+// linedump: lee un archivo de texto entero en una lista de líneas y las muestra con su índice
 #include <cstdio>
 
 #include "ficheros.h"
@@ -6,18 +6,18 @@
 
 namespace {
 
-char bufferSalida[65536];  // standard output's buffer: the listing goes out in big writes
+char bufferSalida[65536];  // búfer de la salida: el listado sale en escrituras grandes
 
 }  // namespace
 
 int main() {
-    // Set before any output; pedir still flushes its prompt before it waits.
+    // Se pone antes de escribir nada; pedir vacía igualmente su pregunta antes de esperar.
     setvbuf(stdout, bufferSalida, _IOFBF, sizeof bufferSalida);
     charRef ruta = pedir("¿Cual es la ruta del fichero? ");
     charRef *lineas = nullptr;
     int numLineas = 0;
     if (linedump(ruta, &lineas, &numLineas) != 0)
-        return 0;  // linedump has said why
+        return 0;  // linedump ya ha dicho por qué
 
     printf("\nSe han leído %d líneas\n\n", numLineas);
     for (int i = 0; i < numLineas; ++i)

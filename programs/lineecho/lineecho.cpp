@@ -1,4 +1,4 @@
-// lineecho: reads a whole text file into a list of lines and shows the last ten of them.
+// lineecho: lee un archivo de texto entero en una lista de líneas y muestra las diez últimas
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr int incremento = 500;  // the line array grows by this many entries at a time
-constexpr int ultimas = 10;      // how many lines, at the end of the file, are shown
+constexpr int incremento = 500;  // el vector de líneas crece de tantas en tantas entradas
+constexpr int ultimas = 10;      // cuántas líneas se muestran, las del final del archivo
 
-// Without memory the program cannot go on: say so and end.
+// Sin memoria el programa no puede seguir: lo dice y termina.
 void *reservar(size_t bytes) {
     void *memoria = malloc(bytes);
     if (memoria == nullptr) {
@@ -22,7 +22,7 @@ void *reservar(size_t bytes) {
     return memoria;
 }
 
-// The line array with room for capacidad entries; the entries stored so far are kept.
+// El vector de líneas con sitio para capacidad entradas; las ya guardadas se conservan.
 charRef *ampliar(charRef *lineas, int capacidad) {
     void *memoria = realloc(lineas, capacidad * sizeof(charRef));
     if (memoria == nullptr) {
@@ -32,9 +32,9 @@ charRef *ampliar(charRef *lineas, int capacidad) {
     return static_cast<charRef *>(memoria);
 }
 
-// A new string holding the line's text: its bytes before the line feed, the first carriage
-// return or a NUL byte, whichever comes first. Only that much is allocated, so a long file
-// takes no more memory than its text.
+// Una cadena nueva con el texto de la línea: sus bytes hasta el salto de línea, el primer
+// retorno de carro o un byte NUL, lo que llegue antes. Solo se reserva eso, y así un archivo
+// largo no ocupa más memoria que su texto.
 charRef copiarLinea(const char *bytes, size_t longitud) {
     size_t largo = 0;
     while (largo < longitud && bytes[largo] != '\n' && bytes[largo] != '\r' &&
@@ -46,14 +46,14 @@ charRef copiarLinea(const char *bytes, size_t longitud) {
     return linea;
 }
 
-// This program's own copy of the line-list reader: the same list, a shorter failure message.
+// La copia propia del lector de listas de líneas: la misma lista, un aviso de error más corto.
 int linedump(const char *ruta, charRef **lineas, int *numLineas) {
     FILE *fichero = fopen(ruta, "r");
     if (fichero == nullptr) {
         printf("\n%s\n\a", strerror(errno));
         return 1;
     }
-    // Big reads: a long file then takes a few system calls instead of thousands.
+    // Lecturas grandes: un archivo largo cuesta unas pocas llamadas al sistema, no miles.
     char bufferLectura[65536];
     setvbuf(fichero, bufferLectura, _IOFBF, sizeof bufferLectura);
 
@@ -61,7 +61,7 @@ int linedump(const char *ruta, charRef **lineas, int *numLineas) {
     charRef *lista = static_cast<charRef *>(reservar(capacidad * sizeof(charRef)));
     int cuenta = 0;
 
-    // A read error ends the list as the end of the file does.
+    // Un error de lectura acaba la lista igual que el final del archivo.
     size_t longitud = 0;
     const char *bytes;
     while ((bytes = siguienteLinea(fichero, &longitud)) != nullptr) {
@@ -86,10 +86,10 @@ int main() {
     charRef *lineas = nullptr;
     int numLineas = 0;
     if (linedump(ruta, &lineas, &numLineas) != 0)
-        return 0;  // linedump has said why
+        return 0;  // linedump ya ha dicho por qué
 
     printf("\nSe han leído %d líneas\n\n", numLineas);
-    // A file of fewer than ten lines is shown whole.
+    // Un archivo de menos de diez líneas se muestra entero.
     const int primera = numLineas > ultimas ? numLineas - ultimas : 0;
     for (int i = primera; i < numLineas; ++i)
         printf("La línea %d contiene \"%s\"\n", i, lineas[i]);

@@ -1,4 +1,4 @@
-// opciones: the menu handlers of the text-file viewer.
+// opciones: manejadores de menú que leen un archivo de texto entero y lo muestran
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -8,18 +8,20 @@
 
 namespace {
 
-// The same message for a file that cannot be opened and for one that cannot be read.
+// El mismo aviso para un archivo que no se puede abrir y para uno que no se puede leer.
 void avisarNoSePuedeLeer() {
     puts("\n\nNo se puede leer el archivo, o el archivo está vacío.\n");
 }
 
-// Reads the whole of an open file into a new text that ends with a null character.
-// Null if its size cannot be found by seeking (a pipe) or it cannot be read (a directory).
+// Lee entero un archivo abierto en un texto nuevo acabado en el carácter nulo. Da nulo si no
+// se puede saber su tamaño yendo al final (una tubería) o no se puede leer (un directorio).
 charRef leerArchivo(FILE *archivo) {
     if (fseek(archivo, 0, SEEK_END) != 0)
         return nullptr;
     const long posicion = ftell(archivo);
-    if (posicion < 0 || posicion >= INT_MAX)  // the size is an int, with room for the null
+    if (posicion < 0 || posicion >= INT_MAX)  // el tamaño es un int, con sitio para el nulo
+        return nullptr;
+    if (fseek(archivo, 0, SEEK_SET) != 0)  // a diferencia de rewind, su fallo se ve
         return nullptr;
     const int longitudDelArchivo = static_cast<int>(posicion);
 
@@ -28,13 +30,12 @@ charRef leerArchivo(FILE *archivo) {
         puts("\nNo queda memoria libre");
         exit(1);
     }
-    rewind(archivo);
     const size_t leidos = fread(texto, 1, longitudDelArchivo, archivo);
     if (ferror(archivo)) {
         free(texto);
         return nullptr;
     }
-    texto[leidos] = '\0';  // a short read ends the text after what was read
+    texto[leidos] = '\0';  // si se leyó menos, el texto acaba tras lo leído
     return texto;
 }
 
@@ -43,7 +44,7 @@ charRef leerArchivo(FILE *archivo) {
 void abrir(GlobRef g) {
     charRef ruta = pedir("Escriba la ruta del archivo: ");
     free(g->nombreDelArchivo);
-    g->nombreDelArchivo = ruta;  // kept even if the file cannot be read
+    g->nombreDelArchivo = ruta;  // se guarda aunque el archivo no se pueda leer
 
     FILE *archivo = fopen(ruta, "r");
     if (archivo == nullptr) {
@@ -53,7 +54,7 @@ void abrir(GlobRef g) {
     charRef texto = leerArchivo(archivo);
     fclose(archivo);
     if (texto == nullptr) {
-        avisarNoSePuedeLeer();  // the previous text stays
+        avisarNoSePuedeLeer();  // se queda el texto anterior
         return;
     }
     free(g->contenidoDelArchivo);

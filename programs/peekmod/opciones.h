@@ -1,14 +1,14 @@
-// opciones: the menu handlers of the text-file viewer.
+// opciones: manejadores de menú que leen un archivo de texto entero y lo muestran
 #ifndef OPCIONES_H
 #define OPCIONES_H
 
 #include "tipos.h"
 
-// Asks for a path and reads that whole file into contenidoDelArchivo. The path is kept
-// in nombreDelArchivo even when the file cannot be read; what each replaces is released.
+// Pide una ruta y lee ese archivo entero en contenidoDelArchivo. La ruta se guarda en
+// nombreDelArchivo aunque el archivo no se pueda leer; lo que cada uno sustituye se libera.
 void abrir(GlobRef g);
 
-// Shows the text of the last file read under the last path typed.
+// Muestra el texto del último archivo leído bajo la última ruta escrita.
 void mostrar(GlobRef g);
 
 #endif

@@ -1,18 +1,18 @@
-// tipos: the application record of the text-file viewer's menu handlers.
+// tipos: el registro de la aplicación de los manejadores del visor de archivos de texto
 #ifndef TIPOS_H
 #define TIPOS_H
 
 #include "utiles.h"
 
-// Everything the viewer's handlers share.
+// Todo lo que comparten los manejadores del visor.
 struct Globales {
-    charRef nombreDelArchivo;     // the path typed last; null at start
-    charRef contenidoDelArchivo;  // the text of the last file read; null at start
-    int salirDePrograma;          // 1 once the user has confirmed leaving
+    charRef nombreDelArchivo;     // la última ruta escrita; nula al empezar
+    charRef contenidoDelArchivo;  // el texto del último archivo leído; nulo al empezar
+    int salirDePrograma;          // 1 cuando el usuario ha confirmado que sale
 };
 using GlobRef = Globales *;
 
-// A menu handler: one for each option of a menu.
+// Un manejador de menú: uno por cada opción del menú.
 using funRef = void (*)(GlobRef);
 
 #endif

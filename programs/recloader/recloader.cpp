@@ -1,4 +1,4 @@
-// recloader: reads a record file and lists its records in a boxed table with row numbers.
+// recloader: lee un archivo binario de registros y los lista numerados en una tabla con bordes
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,22 +9,23 @@
 
 namespace {
 
-// The top and bottom of the listing, 44 characters wide like its rows.
+// El borde de arriba y de abajo del listado, de 44 caracteres como sus filas.
 const char *const borde = "+-----+----------------------+-----+-------+";
 
-// Size of an open file in bytes, found by seeking to its end; -1 if it cannot be found.
-// A directory opens like a file but its size means nothing: its first read fails.
+// Tamaño en bytes de un archivo abierto, yendo a su final; -1 si no se puede saber.
+// Un directorio se abre como un archivo pero su tamaño no dice nada: su primera lectura falla.
 long tamanoArchivo(FILE *archivo) {
     if (fgetc(archivo) == EOF && ferror(archivo))
         return -1;
     if (fseek(archivo, 0, SEEK_END) != 0)
         return -1;
     const long tamano = ftell(archivo);
-    rewind(archivo);
+    if (tamano < 0 || fseek(archivo, 0, SEEK_SET) != 0)  // a diferencia de rewind, su fallo se ve
+        return -1;
     return tamano;
 }
 
-// Says why the file cannot be used and ends the program.
+// Dice por qué no se puede usar el archivo y termina el programa.
 [[noreturn]] void terminarPorArchivo(int error) {
     printf("Saliendo - %s\n\n", strerror(error));
     exit(1);
@@ -42,12 +43,12 @@ int main() {
     const long tamano = tamanoArchivo(archivo);
     if (tamano < 0)
         terminarPorArchivo(errno);
-    // Bytes beyond the last whole record are ignored.
+    // Los bytes que pasan del último registro entero no cuentan.
     const size_t cuantos = static_cast<size_t>(tamano) / sizeof(Registro);
     printf("\n\nSe han leído %zu registros.\n\n", cuantos);
 
-    // Zeroed, so records a short read leaves out show as empty rows, not as garbage;
-    // one record more, so that an empty file still gets a block.
+    // A ceros, para que los registros que una lectura corta no trae salgan vacíos y no con
+    // basura; y con un registro de más, para que un archivo vacío también tenga su bloque.
     Registro *registros = static_cast<Registro *>(calloc(cuantos + 1, sizeof(Registro)));
     if (registros == nullptr) {
         puts("\nNo queda memoria libre");

@@ -1,4 +1,4 @@
-// textpeek: a menu that reads a whole text file into memory and shows it on request.
+// textpeek: menú que lee un archivo de texto entero en memoria y lo muestra cuando se pide
 #include <cctype>
 #include <climits>
 #include <cstdio>
@@ -8,18 +8,20 @@
 
 namespace {
 
-// The same message for a file that cannot be opened and for one that cannot be read.
+// El mismo aviso para un archivo que no se puede abrir y para uno que no se puede leer.
 void avisarNoSePuedeLeer() {
     puts("\n\nNo se puede leer el archivo, o el archivo está vacío.\n");
 }
 
-// Reads the whole of an open file into a new text that ends with a null character.
-// Null if its size cannot be found by seeking (a pipe) or it cannot be read (a directory).
+// Lee entero un archivo abierto en un texto nuevo acabado en el carácter nulo. Da nulo si no
+// se puede saber su tamaño yendo al final (una tubería) o no se puede leer (un directorio).
 charRef leerArchivo(FILE *archivo) {
     if (fseek(archivo, 0, SEEK_END) != 0)
         return nullptr;
     const long posicion = ftell(archivo);
-    if (posicion < 0 || posicion >= INT_MAX)  // the size is an int, with room for the null
+    if (posicion < 0 || posicion >= INT_MAX)  // el tamaño es un int, con sitio para el nulo
+        return nullptr;
+    if (fseek(archivo, 0, SEEK_SET) != 0)  // a diferencia de rewind, su fallo se ve
         return nullptr;
     const int longitudDelArchivo = static_cast<int>(posicion);
 
@@ -28,17 +30,16 @@ charRef leerArchivo(FILE *archivo) {
         puts("\nNo queda memoria libre");
         exit(1);
     }
-    rewind(archivo);
     const size_t leidos = fread(texto, 1, longitudDelArchivo, archivo);
     if (ferror(archivo)) {
         free(texto);
         return nullptr;
     }
-    texto[leidos] = '\0';  // a short read ends the text after what was read
+    texto[leidos] = '\0';  // si se leyó menos, el texto acaba tras lo leído
     return texto;
 }
 
-// The text of the file the path names, or null (after saying so) if it cannot be read.
+// El texto del archivo de la ruta, o nulo (después de decirlo) si no se puede leer.
 charRef abrir(const char *ruta) {
     FILE *archivo = fopen(ruta, "r");
     if (archivo == nullptr) {
@@ -52,6 +53,17 @@ charRef abrir(const char *ruta) {
     return texto;
 }
 
+// Al final de la entrada sgets da líneas vacías sin fin, y una última línea que empieza por
+// un NUL parece lo mismo: por eso se mira antes si queda algún carácter por leer.
+bool quedaEntrada() {
+    fflush(stdout);  // el menú tiene que verse antes de esperar
+    const int c = getchar();
+    if (c == EOF)
+        return false;
+    ungetc(c, stdin);
+    return true;
+}
+
 void mostrar(const char *texto) {
     puts(texto);
 }
@@ -60,18 +72,16 @@ void mostrar(const char *texto) {
 
 int main() {
     const char *menu = "a) Abrir un fichero m) Mostrarlo en pantalla s) Salir";
-    charRef texto = nullptr;  // the last file read; null while there is none
+    charRef texto = nullptr;  // el último archivo leído; nulo mientras no hay ninguno
 
     printf("\n\nVisor de archivos de texto\n==========================\n\n");
     for (;;) {
         printf("%s ", menu);
-        charRef linea = sgets();
-        // At end of input sgets gives empty lines for ever: end instead of asking again.
-        if (linea[0] == '\0' && (feof(stdin) || ferror(stdin))) {
-            free(linea);
+        if (!quedaEntrada()) {
             free(texto);
             return 1;
         }
+        charRef linea = sgets();
         const int opcion = toupper(static_cast<unsigned char>(linea[0]));
         free(linea);
 
@@ -88,7 +98,7 @@ int main() {
             charRef ruta = pedir("Ruta del archivo:");
             charRef nuevoTexto = abrir(ruta);
             free(texto);
-            texto = nuevoTexto;  // a failed open leaves no text at all
+            texto = nuevoTexto;  // si no se pudo abrir, no queda ningún texto
             free(ruta);
             break;
         }

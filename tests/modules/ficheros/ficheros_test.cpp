@@ -147,6 +147,15 @@ TEST_F(TablaReales, WordThatIsNoNumberIsSkipped) {
     EXPECT_EQ(tabla[2], 2.5f);
 }
 
+TEST_F(TablaReales, EndlessDeviceEndsAfterEveryElement) {
+    // /dev/zero is one endless word of NUL bytes: skipping it whole would never return.
+    alarm(10);
+    EXPECT_EQ(leerTablaReales(&tabla, 3, 4, "/dev/zero"), 12);
+    alarm(0);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_TRUE(std::isnan(tabla[k])) << "element " << k;
+}
+
 TEST_F(TablaReales, MissingFileLeavesTheTableAlone) {
     int resultado = -1;
     const std::string salida = salidaDe([&] { resultado = leerTablaReales(&tabla, 3, 4, "/no/existe"); });

@@ -1,35 +1,92 @@
-# The commands people type; CMake and CTest do the work underneath.
-#   make                 build every program into build/bin/
-#   make test            build, then run every test
-#   make run [P=name]    build, then start a program (agemenu unless P says otherwise)
-#   make install         install the console library (PREFIX=/usr, DESTDIR for staging)
-#   make test SANITIZE=1 the same tests built with AddressSanitizer and UBSan, in build-san/
+# The commands people type; CMake and CTest do the work underneath. `make help` lists them.
 
 SANITIZE ?= 0
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-san,build)
 PREFIX   ?= /usr
-P        ?= agemenu
-JOBS     ?= $(shell nproc)
+JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+# make run: the program and its arguments; make test and make check: the program checked.
+P        ?=
+ARGS     ?=
+EXE      ?=
+
+# Programs started by make run read and write their files here, never among the sources.
+WORK  := trabajo
+INDEX := sh scripts/indice.sh
+RUN_P := $(or $(P),agemenu)
 
 CMAKE_FLAGS := $(if $(filter 1,$(SANITIZE)),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,)
+# Ninja when it is installed; an existing build folder keeps whatever generator made it.
+GENERATOR = $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 
-.PHONY: all test run install clean
+# Runs a command in silence, showing what it printed only when it fails.
+quietly = out=$$($(1) 2>&1) || { printf '%s\n' "$$out"; exit 1; }
+configure = test -f $(BUILD)/CMakeCache.txt || { $(call quietly,cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS)); }
+build = $(call quietly,cmake --build $(BUILD) -j $(JOBS) $(1))
 
-all: $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+# A program name that is wrong stops make at once, with one line that says why.
+ifneq ($(filter run check,$(MAKECMDGOALS)),)
+  $(if $(and $(filter check,$(MAKECMDGOALS)),$(if $(P),,x)),$(error make check: falta P=<programa>; make list muestra los que hay))
+  name_error := $(shell $(INDEX) ejecutable $(if $(filter check,$(MAKECMDGOALS)),$(P),$(RUN_P)) 2>&1)
+endif
+ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
+  name_error := $(shell $(INDEX) probado $(P) 2>&1)
+endif
+$(if $(name_error),$(error $(name_error)))
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+.PHONY: all run list help test check install uninstall clean
 
-test: all
-	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+all:
+	@$(configure)
+	@$(call build,)
 
-run: all
-	$(BUILD)/bin/$(P)
+run:
+	@$(configure)
+	@$(call build,--target $(RUN_P))
+	@mkdir -p $(WORK)
+	@echo "[make run] $(strip $(RUN_P) $(ARGS)), en la carpeta $(WORK)/"
+	@cd $(WORK) && PATH="$(abspath $(BUILD))/bin:$$PATH" $(RUN_P) $(ARGS)
+
+list:
+	@$(INDEX) lista
+
+help:
+	@echo 'make                      compila todos los programas en $(BUILD)/bin/'
+	@echo 'make run P=<nombre> ARGS="..."'
+	@echo '                          compila un programa y lo ejecuta en $(WORK)/ (agemenu si no hay P)'
+	@echo 'make list                 los programas por temas, con lo que muestra cada uno'
+	@echo 'make test [P=<nombre>]    compila y pasa todas las pruebas, o solo las de un programa'
+	@echo 'make check P=<nombre> EXE=<ruta>'
+	@echo '                          pasa los casos del curso de un programa a tu propio ejecutable'
+	@echo 'make install [PREFIX=/usr] [DESTDIR=]'
+	@echo '                          instala utiles (cabecera, objeto y páginas de manual)'
+	@echo 'make uninstall            quita exactamente lo que instaló make install'
+	@echo 'make clean                borra las carpetas de compilación (no toca $(WORK)/)'
+	@echo 'SANITIZE=1                con cualquiera de las anteriores: compila con los sanitizers en build-san/'
+
+test:
+	@$(configure)
+	@$(call build,--target all curso_tests)
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) $(if $(P),-L '^$(P)$$' --no-tests=error)
+
+check:
+	@$(configure)
+	@$(call build,--target comprobar $(if $(EXE),,$(P)))
+	@$(BUILD)/tests/comprobar $(P) $(or $(EXE),$(BUILD)/bin/$(P)) $(BUILD)/tests/cases.tsv
 
 install: all
-	install -d $(DESTDIR)$(PREFIX)/include/wuna
-	install -m 644 $(BUILD)/wuna/utiles.h $(BUILD)/wuna/utiles.o $(DESTDIR)$(PREFIX)/include/wuna/
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# Removes the files listed by the last install, then the folders it leaves empty, up to the
+# prefix (or DESTDIR when given), which is kept.
+uninstall:
+	@test -f $(BUILD)/install_manifest.txt || { echo "make uninstall: nada instalado desde $(BUILD)/" >&2; exit 1; }
+	@stop='$(if $(DESTDIR),$(abspath $(DESTDIR)),$(abspath $(PREFIX)))'; \
+	while IFS= read -r file; do \
+	    rm -f "$$file" || exit 1; \
+	    dir=$$(dirname "$$file"); \
+	    while [ "$$dir" != "$$stop" ] && [ "$$dir" != / ] && rmdir "$$dir" 2>/dev/null; do dir=$$(dirname "$$dir"); done; \
+	done < $(BUILD)/install_manifest.txt
+	@rm -f $(BUILD)/install_manifest.txt
 
 clean:
-	rm -rf build build-san
+	rm -rf build build-san $(filter-out build build-san,$(BUILD))

@@ -29,19 +29,32 @@ function(curso_program name)
   endif()
   add_executable(${name} ${P_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-  target_link_libraries(${name} PRIVATE curso_flags ${P_MODULES})
+  # salida checks at exit that standard output was written: every program links it.
+  target_link_libraries(${name} PRIVATE curso_flags salida ${P_MODULES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 endfunction()
 
-# curso_unit_test(<name> SOURCES <files...> [MODULES <modules...>])
-# A GoogleTest binary; each of its tests becomes a CTest test.
+# curso_unit_test(<name> SOURCES <files...> [MODULES <modules...>] [LABELS <programs...>])
+# A GoogleTest binary; each of its tests becomes a CTest test. LABELS name what it tests, so
+# that `make test P=<name>` picks it; they default to the name of the calling folder.
+# Test binaries are built by `make test` only (the curso_tests target), never by `make`.
 function(curso_unit_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;MODULES" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;MODULES;LABELS" ${ARGN})
+  if(NOT T_LABELS)
+    get_filename_component(T_LABELS ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  endif()
   add_executable(${name} ${T_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/support)
   target_link_libraries(${name} PRIVATE curso_flags ${T_MODULES} GTest::gtest GTest::gtest_main)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX ${name}.
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1")
+    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
+               LABELS "unit;${T_LABELS}")
+  curso_test_binary(${name})
+endfunction()
+
+# curso_test_binary(<target>): a program that only the tests need, built by `make test`.
+function(curso_test_binary target)
+  set_property(GLOBAL APPEND PROPERTY curso_test_binaries ${target})
 endfunction()

@@ -35,6 +35,16 @@ std::optional<std::string> readFile(const fs::path &path) {
     return bytes;
 }
 
+std::string temporaryFolder() {
+    const char *folder = getenv("TMPDIR");
+    return folder != nullptr && *folder != '\0' ? folder : "/tmp";
+}
+
+int timeLimit() {
+    const char *limit = getenv("TRANSCRIPT_TIMEOUT");
+    return limit != nullptr && atoi(limit) > 0 ? atoi(limit) : 20;
+}
+
 namespace {
 
 // Every line of a text, without its line feed; a last line without one counts too.
@@ -125,8 +135,8 @@ namespace {
 
 // Makes the scratch folder and its work/ folder, with the case's files and links in it.
 bool prepare(const Case &c, Run &run) {
-    char name[] = "/tmp/transcript.XXXXXX";
-    if (mkdtemp(name) == nullptr) {
+    std::string name = temporaryFolder() + "/transcript.XXXXXX";
+    if (mkdtemp(name.data()) == nullptr) {
         run.setupError = std::string("mkdtemp: ") + strerror(errno);
         return false;
     }
@@ -162,15 +172,34 @@ int pidfdOpen(pid_t child) {
     return static_cast<int>(syscall(SYS_pidfd_open, child, 0));
 }
 
-// True when the child sleeps in read() on its standard input, with nothing left in the pipe
-// for it: it is waiting for the next line.
+// True when the process, or one it started (a script that runs the program), sleeps in
+// read() on its standard input.
+bool readsInput(pid_t process, int depth) {
+    const std::string proc = "/proc/" + std::to_string(process);
+    const auto calls = readFile(proc + "/syscall");
+    // "0 0x0 ..." is read (system call 0 on x86-64) from descriptor 0.
+    if (calls && calls->rfind("0 0x0 ", 0) == 0)
+        return true;
+    if (depth == 0)
+        return false;
+    const std::string children =
+        readFile(proc + "/task/" + std::to_string(process) + "/children").value_or("");
+    const char *at = children.c_str();
+    char *end = nullptr;
+    for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
+        if (readsInput(static_cast<pid_t>(pid), depth - 1))
+            return true;
+        at = end;
+    }
+    return false;
+}
+
+// True when the program waits for its next line: it reads, with nothing left in the pipe.
 bool waitingForInput(pid_t child, int inputPipe) {
     int unread = 0;
     if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0)
         return false;
-    const auto calls = readFile("/proc/" + std::to_string(child) + "/syscall");
-    // "0 0x0 ..." is read (system call 0 on x86-64) from descriptor 0.
-    return calls && calls->rfind("0 0x0 ", 0) == 0;
+    return readsInput(child, 3);
 }
 
 void drain(int fd, std::string &into, bool &sawNew) {

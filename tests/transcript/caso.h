@@ -30,11 +30,17 @@ struct Case {
 // expected standard output: such a case would check nothing.
 bool loadCase(const fs::path &folder, Case &loaded, std::string &why);
 
+// Where scratch folders are made: TMPDIR, or /tmp.
+std::string temporaryFolder();
+
+// The time limit of a run: 20 seconds, or TRANSCRIPT_TIMEOUT's.
+int timeLimit();
+
 struct RunOptions {
     bool conversation = false;  // feed a line only once the program shows output and waits
     std::string outputPath;     // standard output to this path (e.g. /dev/full), not a pipe
     std::vector<std::string> environment;  // NAME=value added to the program's environment
-    int seconds = 20;
+    int seconds = timeLimit();
 };
 
 struct Run {

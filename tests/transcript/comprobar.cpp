@@ -100,7 +100,7 @@ void explain(const std::vector<Problem> &problems) {
         switch (p.kind) {
         case Problem::Timeout:
             indent("el programa no terminó en " + p.detail +
-                   " segundos (¿un bucle sin fin, o espera una entrada que no llega?)");
+                   " s (¿un bucle sin fin, o espera una entrada que no llega?)");
             break;
         case Problem::Signal:
             indent("el programa terminó por la señal " + signalName(p.actualStatus) + " (" +

@@ -54,11 +54,6 @@ constexpr DiffWords english = {"line", "column", "expected", "actual", "other li
                                "1 other line differs", "no other line differs"};
 constexpr int maxAllocations = 60;  // allocations failed in turn, at most, per case
 
-int timeLimit() {
-    const char *limit = getenv("TRANSCRIPT_TIMEOUT");
-    return limit != nullptr ? atoi(limit) : 20;
-}
-
 std::string describe(const Problem &p) {
     switch (p.kind) {
     case Problem::Timeout:
@@ -113,7 +108,6 @@ int runOne(const fs::path &program, const char *folder) {
         return 1;
     RunOptions options;
     options.conversation = !c.batch;
-    options.seconds = timeLimit();
     const Run run = runCase(program, c, options);
     if (!run.started) {
         printf("FAIL: %s\n", run.setupError.c_str());
@@ -147,7 +141,6 @@ int stdoutFull(const fs::path &program, int count, char **folders) {
         ++tried;
         RunOptions options;
         options.outputPath = "/dev/full";
-        options.seconds = timeLimit();
         const Run run = runCase(program, c, options);
         const std::string name = fs::path(c.argv0.value_or(program.filename().string())).filename().string();
         const std::string wantErrors = c.errors + name + ": " + strerror(ENOSPC) + "\n";
@@ -216,8 +209,8 @@ std::string allocationOutcome(const Case &c, const Run &run, int seconds, const 
 }
 
 int allocationSweep(const fs::path &library, const fs::path &program, int count, char **folders) {
-    char notesName[] = "/tmp/failalloc.XXXXXX";  // where the preload library leaves its notes
-    if (mkdtemp(notesName) == nullptr) {
+    std::string notesName = temporaryFolder() + "/failalloc.XXXXXX";  // the preload's notes
+    if (mkdtemp(notesName.data()) == nullptr) {
         perror("mkdtemp");
         return 1;
     }
@@ -232,7 +225,6 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
             continue;
         }
         RunOptions options;
-        options.seconds = timeLimit();
         options.environment = {preload, "FAIL_ALLOC_AT=0", "FAIL_ALLOC_COUNT=" + (notes / "count").string()};
         removeScratch(runCase(program, c, options));
         const long made = atol(readFile(notes / "count").value_or("0").c_str());

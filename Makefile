@@ -76,12 +76,13 @@ check:
 install: all
 	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
-# Removes the files listed by the last install, then the folders it leaves empty, up to the
-# prefix (or DESTDIR when given), which is kept.
+# Removes the files listed by the last install (the list leaves DESTDIR out: give the same
+# one), then the folders that leaves empty, up to the prefix, or DESTDIR when given.
 uninstall:
 	@test -f $(BUILD)/install_manifest.txt || { echo "make uninstall: nada instalado desde $(BUILD)/" >&2; exit 1; }
 	@stop='$(if $(DESTDIR),$(abspath $(DESTDIR)),$(abspath $(PREFIX)))'; \
-	while IFS= read -r file; do \
+	while IFS= read -r file || [ -n "$$file" ]; do \
+	    file='$(if $(DESTDIR),$(abspath $(DESTDIR)))'"$$file"; \
 	    rm -f "$$file" || exit 1; \
 	    dir=$$(dirname "$$file"); \
 	    while [ "$$dir" != "$$stop" ] && [ "$$dir" != / ] && rmdir "$$dir" 2>/dev/null; do dir=$$(dirname "$$dir"); done; \

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# A program whose standard output is a pipe nobody reads any more, with SIGPIPE ignored, is
+# told so by every write: it must end with status 1 and say why on standard error.
+# (On /dev/full, every program's cases check the same: see the stdout-full tests.)
+# Usage: closed_pipe.sh <program that writes to standard output>
+set -u
+program=$1
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+
+# The reader ends at once; the program starts writing only well after.
+{ trap '' PIPE; sleep 0.5; exec "$program" 2> "$errors"; } | true
+status=${PIPESTATUS[0]}
+name=$(basename "$program")
+if [ "$status" -ne 1 ] || [ "$(cat "$errors")" != "$name: Broken pipe" ]; then
+    echo "expected status 1 and '$name: Broken pipe', got status $status and:"
+    cat "$errors"
+    exit 1
+fi

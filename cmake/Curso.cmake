@@ -61,10 +61,13 @@ function(curso_unit_test name)
   target_compile_options(${name} PRIVATE -O0)
   target_precompile_headers(${name} REUSE_FROM curso_gtest_pch)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_PREFIX ${name}.
-    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
-               LABELS "unit;${T_LABELS}")
+  # The tests are read from the sources when CMake runs, so that their properties can be
+  # lists (gtest_discover_tests flattens them) and `ctest -N` lists them before any build.
+  gtest_add_tests(TARGET ${name} SOURCES ${T_SOURCES} TEST_PREFIX ${name}.
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} TEST_LIST tests)
+  set_tests_properties(${tests} PROPERTIES
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1"
+    LABELS "unit;${T_LABELS}")
   curso_test_binary(${name})
 endfunction()
 

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -173,12 +174,14 @@ int pidfdOpen(pid_t child) {
 }
 
 // True when the process, or one it started (a script that runs the program), sleeps in
-// read() on its standard input.
-bool readsInput(pid_t process, int depth) {
+// read() on its standard input, and that input is the pipe the runner writes to.
+bool readsInput(pid_t process, const struct stat &pipe, int depth) {
     const std::string proc = "/proc/" + std::to_string(process);
     const auto calls = readFile(proc + "/syscall");
+    struct stat input;
     // "0 0x0 ..." is read (system call 0 on x86-64) from descriptor 0.
-    if (calls && calls->rfind("0 0x0 ", 0) == 0)
+    if (calls && calls->rfind("0 0x0 ", 0) == 0 && stat((proc + "/fd/0").c_str(), &input) == 0 &&
+        input.st_ino == pipe.st_ino && input.st_dev == pipe.st_dev)
         return true;
     if (depth == 0)
         return false;
@@ -187,7 +190,7 @@ bool readsInput(pid_t process, int depth) {
     const char *at = children.c_str();
     char *end = nullptr;
     for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
-        if (readsInput(static_cast<pid_t>(pid), depth - 1))
+        if (readsInput(static_cast<pid_t>(pid), pipe, depth - 1))
             return true;
         at = end;
     }
@@ -197,9 +200,10 @@ bool readsInput(pid_t process, int depth) {
 // True when the program waits for its next line: it reads, with nothing left in the pipe.
 bool waitingForInput(pid_t child, int inputPipe) {
     int unread = 0;
-    if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0)
+    struct stat pipe;
+    if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0 || fstat(inputPipe, &pipe) != 0)
         return false;
-    return readsInput(child, 3);
+    return readsInput(child, pipe, 3);
 }
 
 void drain(int fd, std::string &into, bool &sawNew) {

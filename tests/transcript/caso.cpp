@@ -72,7 +72,7 @@ std::vector<std::string> nonEmptyLines(const std::string &text) {
 
 const std::set<std::string> knownFiles = {"args",  "argv0", "stdin", "stdout", "stdout.pat",
                                           "stderr", "status", "links", "absent", "program",
-                                          "batch"};
+                                          "batch", "fail"};
 const std::set<std::string> knownFolders = {"files", "expect"};
 
 }  // namespace
@@ -127,6 +127,10 @@ bool loadCase(const fs::path &folder, Case &loaded, std::string &why) {
         loaded.driver = first.empty() ? std::string{} : first[0];
     }
     loaded.batch = fs::exists(folder / "batch");
+    if (const auto fail = readFile(folder / "fail")) {
+        const auto first = splitLines(*fail);
+        loaded.failCall = first.empty() ? std::string{} : first[0];
+    }
     loaded.links = nonEmptyLines(readFile(folder / "links").value_or(""));
     loaded.absent = nonEmptyLines(readFile(folder / "absent").value_or(""));
     return true;
@@ -219,8 +223,24 @@ void drain(int fd, std::string &into, bool &sawNew) {
 
 }  // namespace
 
-Run runCase(const fs::path &program, const Case &c, const RunOptions &options) {
+Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     Run run;
+    RunOptions options = given;
+    if (!c.failCall.empty()) {
+        // The failcall preload makes the call fail, beside any other preload of the run.
+        const char *failcall = getenv("TRANSCRIPT_FAILCALL");
+        if (failcall == nullptr) {
+            run.setupError = "the case's fail file needs TRANSCRIPT_FAILCALL, the failcall library";
+            return run;
+        }
+        auto preload = std::find_if(options.environment.begin(), options.environment.end(),
+                                    [](const std::string &s) { return s.rfind("LD_PRELOAD=", 0) == 0; });
+        if (preload != options.environment.end())
+            *preload += std::string(":") + failcall;
+        else
+            options.environment.push_back(std::string("LD_PRELOAD=") + failcall);
+        options.environment.push_back("FAIL_CALL=" + c.failCall);
+    }
     if (!prepare(c, run))
         return run;
     run.started = true;

@@ -22,6 +22,7 @@ struct Case {
     int status = 0;
     std::string driver;                      // program: a test driver runs the case
     bool batch = false;                      // batch: input given all at once
+    std::string failCall;                    // fail: "fseek 1", a call made to fail
     std::vector<std::string> links;
     std::vector<std::string> absent;
 };

@@ -23,6 +23,8 @@
 //   absent      names, one per line, that must not exist in the scratch folder afterwards
 //   program     the target that runs the case, when it is not the folder above (a driver)
 //   batch       give the input all at once (see below)
+//   fail        a call to make fail, "NAME N": the Nth call of fseek or ftell fails with EIO
+//               (through the failcall library, which TRANSCRIPT_FAILCALL names)
 // Any other file in a case folder is an error, as is a case without stdout or stdout.pat.
 //
 // The input is given as a conversation: standard output is a pipe, and each line of stdin is

@@ -62,6 +62,19 @@ std::vector<std::string> splitLines(const std::string &text) {
     return result;
 }
 
+// Lines with their line feed kept, so that a missing final one shows.
+std::vector<std::string> linesWithEnds(const std::string &text) {
+    std::vector<std::string> result;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end + 1;
+        result.push_back(text.substr(start, end - start));
+        start = end;
+    }
+    return result;
+}
+
 std::vector<std::string> nonEmptyLines(const std::string &text) {
     std::vector<std::string> result;
     for (std::string &line : splitLines(text))
@@ -310,14 +323,7 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
 
     std::vector<std::string> lines;
     if (options.conversation) {
-        const std::string &text = c.input.value_or("");
-        size_t start = 0;
-        while (start < text.size()) {
-            size_t end = text.find('\n', start);
-            end = end == std::string::npos ? text.size() : end + 1;
-            lines.push_back(text.substr(start, end - start));
-            start = end;
-        }
+        lines = linesWithEnds(c.input.value_or(""));
         fcntl(fromChild[0], F_SETFL, O_NONBLOCK);
     }
     size_t nextLine = 0;
@@ -462,19 +468,6 @@ size_t unmatchedLines(const std::vector<std::string> &a, const std::vector<std::
     }
     const size_t common = previous[b.size()];
     return std::max(a.size(), b.size()) - common;
-}
-
-// Lines with their line feed kept, so that a missing final one shows.
-std::vector<std::string> linesWithEnds(const std::string &text) {
-    std::vector<std::string> result;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end + 1;
-        result.push_back(text.substr(start, end - start));
-        start = end;
-    }
-    return result;
 }
 
 constexpr int contextLines = 3;

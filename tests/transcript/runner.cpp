@@ -47,6 +47,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -182,37 +183,44 @@ int stdoutFull(const fs::path &program, bool throughDriver, int count, char **fo
 const char *const openFailures[] = {"Error al crear el archivo",
                                     "No se puede leer el archivo, o el archivo está vacío."};
 
-// The outcomes accepted when an allocation fails: output identical to the case's; the standard
-// message with status 1; the list menus' own message; when fopen ran out, the system's text or
-// the course's open-failure message; when a stream's buffer could not be had, the C library
-// goes on without one and a write may fail sooner, so the status and stderr of the case.
-std::string allocationOutcome(const Case &c, const Run &run, int seconds, const std::string &where) {
-    if (!run.finished)
-        return "did not end within " + std::to_string(seconds) + " seconds";
-    if (run.status < 0)
-        return std::string("killed by signal ") + strsignal(-run.status);
+// The outcomes accepted when an allocation fails, by name: output identical to the case's; the
+// standard message with status 1; the list menus' own message; when fopen ran out, the
+// system's text or the course's open-failure message; when a stream's buffer could not be had,
+// the C library goes on without one and a write may fail sooner, so the status and stderr of
+// the case. Anything else is a failure, and what happened is told in failure.
+const char *allocationOutcome(const Case &c, const Run &run, int seconds, const std::string &where,
+                              std::string &failure) {
+    if (!run.finished) {
+        failure = "did not end within " + std::to_string(seconds) + " seconds";
+        return nullptr;
+    }
+    if (run.status < 0) {
+        failure = std::string("killed by signal ") + strsignal(-run.status);
+        return nullptr;
+    }
     if (judge(c, run, seconds).empty())
-        return {};
+        return "identical output";
     const std::string standard = "\nNo queda memoria libre\n";
     const std::string &out = run.output;
     if (run.status == 1 && out.size() >= standard.size() &&
         out.compare(out.size() - standard.size(), standard.size(), standard) == 0)
-        return {};
+        return "no queda memoria libre";
     if (out.find("Intento de añadir un nodo NULL") != std::string::npos)
-        return {};
+        return "nodo NULL";
     if (where == "fopen") {
         if ((out + run.errors).find(strerror(ENOMEM)) != std::string::npos)
-            return {};
+            return "fopen: system's text";
         for (const char *message : openFailures)
             if (out.find(message) != std::string::npos)
-                return {};
+                return "fopen: course's message";
     }
     if (where == "buffer" && run.status == c.status && run.errors == c.errors)
-        return {};
+        return "unbuffered stream";
     const std::string expected = c.output.value_or(c.pattern.value_or(""));
-    return "failed in " + (where.empty() ? std::string("?") : where) + "; exit status " +
-           std::to_string(run.status) + " and output that differs at " +
-           compactDiff(expected, out, english);
+    failure = "failed in " + (where.empty() ? std::string("?") : where) + "; exit status " +
+              std::to_string(run.status) + " and output that differs at " +
+              compactDiff(expected, out, english);
+    return nullptr;
 }
 
 int allocationSweep(const fs::path &library, const fs::path &program, int count, char **folders) {
@@ -225,6 +233,7 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
     const std::string preload = "LD_PRELOAD=" + library.string();
     int failures = 0;
     long runs = 0;
+    std::map<std::string, int> outcomes;  // how often each accepted outcome was seen
     for (int i = 0; i < count; ++i) {
         Case c;
         if (!load(folders[i], c)) {
@@ -250,9 +259,11 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
             const Run run = runCase(program, c, options);
             ++runs;
             const std::string where = readFile(notes / "where").value_or("");
-            const std::string what = run.started ? allocationOutcome(c, run, options.seconds, where)
-                                                 : run.setupError;
-            if (what.empty()) {
+            std::string what = run.setupError;
+            const char *outcome =
+                run.started ? allocationOutcome(c, run, options.seconds, where, what) : nullptr;
+            if (outcome != nullptr) {
+                ++outcomes[outcome];
                 removeScratch(run);
                 continue;
             }
@@ -265,7 +276,10 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
     }
     std::error_code ec;
     fs::remove_all(notes, ec);
-    printf("%ld runs, %d failures\n", runs, failures);
+    printf("%ld runs, %d failures", runs, failures);
+    for (const auto &[outcome, times] : outcomes)
+        printf("; %s %d", outcome.c_str(), times);
+    printf("\n");
     return failures == 0 ? 0 : 1;
 }
 

@@ -519,6 +519,11 @@ std::string compactDiff(const std::string &expected, const std::string &actual,
     return shown;
 }
 
+int patternLine(const std::string &why) {
+    const std::string prefix = "output line ";
+    return why.rfind(prefix, 0) == 0 ? std::max(1, atoi(why.c_str() + prefix.size())) : 1;
+}
+
 std::string context(const std::string &text, int line) {
     const auto all = linesWithEnds(text);
     std::string shown;

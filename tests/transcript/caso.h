@@ -90,6 +90,9 @@ struct DiffWords {
 std::string compactDiff(const std::string &expected, const std::string &actual,
                         const DiffWords &words);
 
+// The output line a pattern mismatch names ("output line N: ..."), or 1.
+int patternLine(const std::string &why);
+
 // The output lines around a line, numbered, the given one marked (for pattern mismatches).
 std::string context(const std::string &text, int line);
 

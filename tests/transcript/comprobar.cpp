@@ -119,7 +119,7 @@ void explain(const std::vector<Problem> &problems) {
             indent("la salida difiere en la " + compactDiff(p.expected, p.actual, spanish));
             break;
         case Problem::Pattern: {
-            const int line = atoi(p.detail.c_str() + strlen("output line "));
+            const int line = patternLine(p.detail);
             indent("la salida no coincide desde la línea " + std::to_string(line) +
                    " (las direcciones pueden variar; lo demás no):");
             indent(context(p.actual, line));
@@ -217,20 +217,20 @@ int main(int argc, char **argv) {
                    caseName.c_str(), entry.driver.c_str());
             continue;
         }
-        ++checked;
         Case c;
         std::string why;
         if (!loadCase(entry.folder, c, why)) {
+            ++checked;
             printf("✗ %s\n", caseName.c_str());
             indent("el caso está mal formado: " + why);
             continue;
         }
         if (!c.failCall.empty()) {
-            --checked;
             printf("- %s: se omite, provoca un fallo de %s con una biblioteca de pruebas del curso\n",
                    caseName.c_str(), c.failCall.substr(0, c.failCall.find(' ')).c_str());
             continue;
         }
+        ++checked;
         RunOptions options;
         options.conversation = !c.batch;
         // Built with the sanitizers, the course's programs keep what the course says they
@@ -238,13 +238,15 @@ int main(int argc, char **argv) {
         if (getenv("ASAN_OPTIONS") == nullptr)
             options.environment.push_back("ASAN_OPTIONS=detect_leaks=0");
         const Run run = runCase(executable, c, options);
+        std::error_code ignored;
         if (!run.started) {
             printf("✗ %s\n", caseName.c_str());
             indent("no se pudo preparar la prueba: " + run.setupError);
+            if (!run.scratch.empty())
+                fs::remove_all(run.scratch, ignored);
             continue;
         }
         const auto problems = judge(c, run, options.seconds);
-        std::error_code ignored;
         if (problems.empty()) {
             ++passed;
             printf("✓ %s\n", caseName.c_str());

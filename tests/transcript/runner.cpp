@@ -81,7 +81,7 @@ std::string describe(const Problem &p) {
         return "standard output differs at " + compactDiff(p.expected, p.actual, english);
     case Problem::Pattern:
         return "standard output does not match the pattern: " + p.detail + "\n" +
-               context(p.actual, atoi(p.detail.c_str() + strlen("output line ")));
+               context(p.actual, patternLine(p.detail));
     case Problem::Errors:
         return "standard error differs at " + compactDiff(p.expected, p.actual, english);
     case Problem::FileMissing:

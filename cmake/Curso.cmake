@@ -18,6 +18,7 @@ function(curso_module name)
   add_library(${name} STATIC ${M_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC curso_flags ${M_MODULES})
+  set_property(GLOBAL APPEND PROPERTY curso_products $<TARGET_FILE:${name}>)
 endfunction()
 
 # curso_program(<name> [SOURCES <files...>] [MODULES <modules...>])
@@ -32,6 +33,7 @@ function(curso_program name)
   # salida checks at exit that standard output was written: every program links it.
   target_link_libraries(${name} PRIVATE curso_flags salida ${P_MODULES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_property(GLOBAL APPEND PROPERTY curso_products $<TARGET_FILE:${name}>)
 endfunction()
 
 # GoogleTest's headers take most of a unit test's compile time: they are compiled once, here,
@@ -44,18 +46,28 @@ function(curso_gtest_headers)
   target_precompile_headers(curso_gtest_pch PRIVATE <gtest/gtest.h> <string> <cstdio> <cstdlib>)
 endfunction()
 
-# curso_unit_test(<name> SOURCES <files...> [MODULES <modules...>] [LABELS <programs...>])
+# curso_unit_test(<name> SOURCES <files...> [MODULES <modules...>] [LABELS <programs...>]
+#                 [DEFINITIONS <NAME=value...>] [DEPENDS <targets it runs...>])
 # A GoogleTest binary; each of its tests becomes a CTest test. LABELS name what it tests, so
 # that `make test P=<name>` picks it; they default to the name of the calling folder.
 # Test binaries are built by `make test` only (the curso_tests target), never by `make`.
+# Without GoogleTest it declares nothing: tests/CMakeLists.txt then adds one failing test that
+# says what to install.
 function(curso_unit_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;MODULES;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;MODULES;LABELS;DEFINITIONS;DEPENDS" ${ARGN})
+  if(NOT GTest_FOUND)
+    return()
+  endif()
   if(NOT T_LABELS)
     get_filename_component(T_LABELS ${CMAKE_CURRENT_SOURCE_DIR} NAME)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests/support)
   target_link_libraries(${name} PRIVATE curso_flags ${T_MODULES} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${T_DEFINITIONS})
+  if(T_DEPENDS)
+    add_dependencies(${name} ${T_DEPENDS})
+  endif()
   # The code under test keeps the build's optimisation; the test code itself need not, and
   # compiles in half the time without it.
   target_compile_options(${name} PRIVATE -O0)

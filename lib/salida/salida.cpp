@@ -22,22 +22,45 @@ int motivoDelFallo() {
     return EIO;
 }
 
-// Se ejecuta al terminar, tanto al volver de main como con exit, y recibe el estado de salida.
-// Un disco lleno o una tubería cerrada solo se notan al vaciar el búfer: si falla, el programa
-// no puede terminar como si todo hubiera ido bien.
-void comprobarSalida(int estado, void *) {
+// El nombre con que se llamó al programa, sin su carpeta: así firman sus avisos las órdenes
+// del sistema.
+const char *nombreDelPrograma() {
+#ifdef TIENE_GETPROGNAME
+    return getprogname();  // macOS y los BSD lo guardan al arrancar el programa
+#else
+    // Sin getprogname (Linux), el sistema tiene la orden con que se lanzó el programa en
+    // /proc/self/cmdline: sus textos van separados por NUL, y el primero es argv[0].
+    static char orden[4096];
+    size_t leidos = 0;
+    FILE *cmdline = fopen("/proc/self/cmdline", "r");
+    if (cmdline != nullptr) {
+        leidos = fread(orden, 1, sizeof orden - 1, cmdline);
+        fclose(cmdline);
+    }
+    orden[leidos] = '\0';
+    if (orden[0] == '\0')
+        return "programa";
+    const char *barra = strrchr(orden, '/');
+    return barra != nullptr ? barra + 1 : orden;
+#endif
+}
+
+// Se ejecuta al terminar, tanto al volver de main como con exit. Un disco lleno o una tubería
+// cerrada solo se notan al vaciar el búfer: si falla, el programa no puede terminar como si
+// todo hubiera ido bien, así que termina con estado 1 (atexit no dice con qué estado iba a
+// terminar).
+void comprobarSalida() {
     errno = 0;
     if (fflush(stdout) == 0 && !ferror(stdout))
         return;
     const int error = errno != 0 ? errno : motivoDelFallo();
-    fprintf(stderr, "%s: %s\n", program_invocation_short_name, strerror(error));
+    fprintf(stderr, "%s: %s\n", nombreDelPrograma(), strerror(error));
     fflush(nullptr);  // _exit no vacía los demás archivos: que no se pierda lo escrito en ellos
-    _exit(estado != 0 ? estado : 1);
+    _exit(1);
 }
 
-// Se registra antes que nada, así que al terminar se ejecuta después de todo lo demás.
-__attribute__((constructor(101))) void registrarComprobacion() {
-    on_exit(comprobarSalida, nullptr);
-}
+// Se registra al arrancar, antes de main: al terminar, atexit ejecuta lo registrado en orden
+// inverso, así que la comprobación llega después de todo lo que registre el programa.
+const int registrada = atexit(comprobarSalida);
 
 }  // namespace

@@ -91,12 +91,18 @@ int leerTablaReales(float **tabla, int filas, int columnas, const char *ruta) {
     float *valores = static_cast<float *>(reservar(elementos * sizeof(float)));
     int sinLeer = 0;
     for (long k = 0; k < elementos; ++k) {
-        if (fscanf(fichero, "%f", &valores[k]) != 1) {
-            // Se marca el elemento y se salta la palabra que no es un número, de 1023
-            // caracteres como mucho: la de un dispositivo sin fin (/dev/zero) no acaba nunca.
-            valores[k] = NAN;
-            fscanf(fichero, "%*1023s");
-            ++sinLeer;
+        if (fscanf(fichero, "%f", &valores[k]) == 1)
+            continue;
+        // Se marca el elemento y se salta la palabra que no es un número, de 1023 caracteres
+        // como mucho: la de un dispositivo sin fin (/dev/zero) no acaba nunca.
+        valores[k] = NAN;
+        ++sinLeer;
+        if (fscanf(fichero, "%*1023s") == EOF) {
+            // No quedaba palabra: el archivo se acabó y ninguno de los que faltan se leerá.
+            for (long resto = k + 1; resto < elementos; ++resto)
+                valores[resto] = NAN;
+            sinLeer += static_cast<int>(elementos - k - 1);
+            break;
         }
     }
     fclose(fichero);

@@ -13,6 +13,7 @@ int main() {
 
     // El intérprete escribe directamente en el terminal: lo ya escrito tiene que estar allí antes.
     fflush(stdout);
-    system("pause");  // lo que escriba el intérprete, queja incluida, es cosa suya
+    // Lo que haga el intérprete, queja incluida, es cosa suya: su resultado no se mira.
+    [[maybe_unused]] const int resultado = system("pause");
     return 0;
 }

@@ -5,11 +5,14 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#ifdef __linux__
 #include <sys/syscall.h>
+#endif
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -151,7 +154,9 @@ bool loadCase(const fs::path &folder, Case &loaded, std::string &why) {
 
 namespace {
 
-// Makes the scratch folder and its work/ folder, with the case's files and links in it.
+// Makes the scratch folder and its work/ folder, with the case's files and links in it. The
+// copies are writable whatever the case files' mode (a read-only checkout), since programs
+// rewrite the files they are given.
 bool prepare(const Case &c, Run &run) {
     std::string name = temporaryFolder() + "/transcript.XXXXXX";
     if (mkdtemp(name.data()) == nullptr) {
@@ -165,6 +170,11 @@ bool prepare(const Case &c, Run &run) {
     if (!ec && fs::exists(c.folder / "files"))
         fs::copy(c.folder / "files", work,
                  fs::copy_options::recursive | fs::copy_options::copy_symlinks, ec);
+    for (auto entry = fs::recursive_directory_iterator(work, ec);
+         !ec && entry != fs::recursive_directory_iterator(); entry.increment(ec))
+        if (!entry->is_symlink())
+            fs::permissions(entry->path(), fs::perms::owner_read | fs::perms::owner_write,
+                            fs::perm_options::add, ec);
     if (ec) {
         run.setupError = "cannot copy the case's files: " + ec.message();
         return false;
@@ -186,41 +196,45 @@ bool prepare(const Case &c, Run &run) {
     return true;
 }
 
-int pidfdOpen(pid_t child) {
-    return static_cast<int>(syscall(SYS_pidfd_open, child, 0));
-}
+// A child's end is told through this pipe, written by the SIGCHLD handler, so that one poll
+// waits for output and for the end alike, on any POSIX system.
+int childEnded[2] = {-1, -1};
 
-// True when the process, or one it started (a script that runs the program), sleeps in
-// read() on its standard input, and that input is the pipe the runner writes to.
-bool readsInput(pid_t process, const struct stat &pipe, int depth) {
-    const std::string proc = "/proc/" + std::to_string(process);
-    const auto calls = readFile(proc + "/syscall");
-    struct stat input;
-    // "0 0x0 ..." is read (system call 0 on x86-64) from descriptor 0.
-    if (calls && calls->rfind("0 0x0 ", 0) == 0 && stat((proc + "/fd/0").c_str(), &input) == 0 &&
-        input.st_ino == pipe.st_ino && input.st_dev == pipe.st_dev)
-        return true;
-    if (depth == 0)
-        return false;
-    const std::string children =
-        readFile(proc + "/task/" + std::to_string(process) + "/children").value_or("");
-    const char *at = children.c_str();
-    char *end = nullptr;
-    for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
-        if (readsInput(static_cast<pid_t>(pid), pipe, depth - 1))
-            return true;
-        at = end;
+void onChildEnd(int) {
+    const int saved = errno;
+    const char byte = 0;
+    if (write(childEnded[1], &byte, 1) < 0) {
+        // full: a byte already waits there, which says the same
     }
-    return false;
+    errno = saved;
 }
 
-// True when the program waits for its next line: it reads, with nothing left in the pipe.
-bool waitingForInput(pid_t child, int inputPipe) {
-    int unread = 0;
-    struct stat pipe;
-    if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0 || fstat(inputPipe, &pipe) != 0)
+bool makePipe(int ends[2]) {
+    if (pipe(ends) != 0)
         return false;
-    return readsInput(child, pipe, 3);
+    for (int i = 0; i < 2; ++i)
+        if (fcntl(ends[i], F_SETFD, FD_CLOEXEC) != 0)
+            return false;
+    return true;
+}
+
+bool watchChildren(std::string &why) {
+    if (childEnded[0] >= 0)
+        return true;
+    if (!makePipe(childEnded) || fcntl(childEnded[0], F_SETFL, O_NONBLOCK) != 0 ||
+        fcntl(childEnded[1], F_SETFL, O_NONBLOCK) != 0) {
+        why = std::string("pipe: ") + strerror(errno);
+        return false;
+    }
+    struct sigaction action = {};
+    action.sa_handler = onChildEnd;
+    action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+    sigemptyset(&action.sa_mask);
+    if (sigaction(SIGCHLD, &action, nullptr) != 0) {
+        why = std::string("sigaction: ") + strerror(errno);
+        return false;
+    }
+    return true;
 }
 
 void drain(int fd, std::string &into, bool &sawNew) {
@@ -234,7 +248,130 @@ void drain(int fd, std::string &into, bool &sawNew) {
     }
 }
 
+void forget(int fd) {
+    char block[256];
+    while (read(fd, block, sizeof block) > 0) {
+    }
+}
+
+#ifdef __linux__
+// The system calls that read standard input, by their numbers on this machine's architecture:
+// glibc reads with read, musl's stdio with readv.
+bool isRead(long call) {
+    return call == SYS_read
+#ifdef SYS_readv
+           || call == SYS_readv
+#endif
+        ;
+}
+
+// True when the process, or one it started (a script that runs the program), sleeps in a read
+// of its standard input, and that input is the pipe the runner writes to. The first fields of
+// /proc/<pid>/syscall are the call's number and its first argument, the descriptor.
+bool readsInput(pid_t process, const struct stat &pipe, int depth) {
+    const std::string proc = "/proc/" + std::to_string(process);
+    const std::string calls = readFile(proc + "/syscall").value_or("");
+    char *end = nullptr;
+    const long call = strtol(calls.c_str(), &end, 10);
+    struct stat input;
+    if (end != calls.c_str() && isRead(call) && strtoul(end, nullptr, 16) == 0 &&
+        stat((proc + "/fd/0").c_str(), &input) == 0 && input.st_ino == pipe.st_ino &&
+        input.st_dev == pipe.st_dev)
+        return true;
+    if (depth == 0)
+        return false;
+    const std::string children =
+        readFile(proc + "/task/" + std::to_string(process) + "/children").value_or("");
+    const char *at = children.c_str();
+    for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
+        if (readsInput(static_cast<pid_t>(pid), pipe, depth - 1))
+            return true;
+        at = end;
+    }
+    return false;
+}
+
+// Whether this machine shows the runner what its children wait on: a child that reads an empty
+// pipe must be seen reading it within a second.
+bool procShowsReads(WaitMode::Reason &why) {
+    int ends[2];
+    if (!makePipe(ends)) {
+        why = WaitMode::NotShown;
+        return false;
+    }
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        char byte;
+        close(ends[1]);
+        _exit(dup2(ends[0], 0) == 0 && read(0, &byte, 1) >= 0 ? 0 : 1);
+    }
+    close(ends[0]);
+    struct stat pipe;
+    bool seen = false;
+    if (child > 0 && fstat(ends[1], &pipe) == 0)
+        for (int tries = 0; tries < 200 && !seen; ++tries) {
+            seen = readsInput(child, pipe, 0);
+            if (!seen)
+                usleep(5000);
+        }
+    close(ends[1]);
+    if (child > 0)
+        waitpid(child, nullptr, 0);
+    if (!seen)
+        why = readFile("/proc/self/syscall") ? WaitMode::NotShown : WaitMode::Unreadable;
+    return seen;
+}
+#else
+bool readsInput(pid_t, const struct stat &, int) {
+    return false;
+}
+
+bool procShowsReads(WaitMode::Reason &why) {
+    why = WaitMode::NoProc;
+    return false;
+}
+#endif
+
+// True when the program waits for its next line: it reads, with nothing left in the pipe.
+bool waitingForInput(pid_t child, int inputPipe) {
+    int unread = 0;
+    struct stat pipe;
+    if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0 || fstat(inputPipe, &pipe) != 0)
+        return false;
+    return readsInput(child, pipe, 3);
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The preload libraries by file name, found through LD_LIBRARY_PATH: the dynamic loader cuts
+// LD_PRELOAD at every space, and a folder's path may hold spaces.
+void addPreloads(std::vector<std::string> &environment, const std::vector<fs::path> &libraries) {
+    std::string names, folders;
+    for (const fs::path &library : libraries) {
+        names += (names.empty() ? "" : ":") + library.filename().string();
+        folders += (folders.empty() ? "" : ":") + library.parent_path().string();
+    }
+    const char *path = getenv("LD_LIBRARY_PATH");
+    if (path != nullptr && *path != '\0')
+        folders += std::string(":") + path;
+    environment.push_back("LD_PRELOAD=" + names);
+    environment.push_back("LD_LIBRARY_PATH=" + folders);
+}
+
 }  // namespace
+
+const WaitMode &waitMode() {
+    static const WaitMode mode = [] {
+        WaitMode decided;
+        const char *forced = getenv("TRANSCRIPT_WAIT");
+        if (forced != nullptr && strcmp(forced, "quiet") == 0)
+            return decided;
+        decided.exact = procShowsReads(decided.reason);
+        return decided;
+    }();
+    return mode;
+}
 
 Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     Run run;
@@ -246,19 +383,33 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             run.setupError = "the case's fail file needs TRANSCRIPT_FAILCALL, the failcall library";
             return run;
         }
-        auto preload = std::find_if(options.environment.begin(), options.environment.end(),
-                                    [](const std::string &s) { return s.rfind("LD_PRELOAD=", 0) == 0; });
-        if (preload != options.environment.end())
-            *preload += std::string(":") + failcall;
-        else
-            options.environment.push_back(std::string("LD_PRELOAD=") + failcall);
+        options.preloads.push_back(failcall);
         options.environment.push_back("FAIL_CALL=" + c.failCall);
     }
-    if (!prepare(c, run))
+    if (!options.preloads.empty() && options.emulator.empty())
+        addPreloads(options.environment, options.preloads);
+    if (!watchChildren(run.setupError) || !prepare(c, run))
         return run;
     run.started = true;
 
-    std::vector<std::string> arguments{c.argv0.value_or(program.filename().string())};
+    // Under an emulator (qemu-user), the program and its name are the emulator's arguments,
+    // and so is what the dynamic loader of the emulated system reads: qemu's own loader must
+    // not try to preload a library of another architecture.
+    const std::string argv0 = c.argv0.value_or(program.filename().string());
+    std::vector<std::string> arguments;
+    if (options.emulator.empty()) {
+        arguments.push_back(argv0);
+    } else {
+        arguments = options.emulator;
+        arguments.insert(arguments.end(), {"-0", argv0});
+        if (!options.preloads.empty()) {
+            std::vector<std::string> loaderSettings;
+            addPreloads(loaderSettings, options.preloads);
+            for (const std::string &setting : loaderSettings)
+                arguments.insert(arguments.end(), {"-E", setting});
+        }
+        arguments.push_back(program.string());
+    }
     arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
     std::vector<char *> argv;
     for (const std::string &argument : arguments)
@@ -281,13 +432,15 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     }
     int toChild[2] = {-1, -1};
     int fromChild[2] = {-1, -1};
-    if (options.conversation && (pipe2(toChild, O_CLOEXEC) != 0 || pipe2(fromChild, O_CLOEXEC) != 0)) {
+    if (options.conversation && (!makePipe(toChild) || !makePipe(fromChild))) {
         run.started = false;
         run.setupError = std::string("pipe: ") + strerror(errno);
         return run;
     }
+    const bool exact = options.conversation && waitMode().exact;
 
-    fflush(stdout);
+    forget(childEnded[0]);
+    fflush(nullptr);
     const pid_t child = fork();
     if (child == 0) {
         int in, out;
@@ -306,66 +459,115 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         for (const std::string &setting : options.environment)
             putenv(const_cast<char *>(setting.c_str()));
         signal(SIGPIPE, SIG_DFL);
-        execv(program.c_str(), argv.data());
+        // The emulator is looked for on PATH; a program is run as it is, so that one built for
+        // another system fails to start (127) instead of being handed to the shell.
+        if (options.emulator.empty())
+            execv(program.c_str(), argv.data());
+        else
+            execvp(options.emulator[0].c_str(), argv.data());
         _exit(127);
     }
-    if (options.conversation) {
-        close(toChild[0]);
+    // The runner keeps its own copy of the input pipe's reading end: there it counts what the
+    // program has not read yet, on any system.
+    if (options.conversation)
         close(fromChild[1]);
-    }
     if (child < 0) {
         run.started = false;
         run.setupError = std::string("fork: ") + strerror(errno);
         return run;
     }
-    const int pidfd = pidfdOpen(child);
-    const time_t deadline = time(nullptr) + options.seconds;
+    const Clock::time_point started = Clock::now();
+    const Clock::time_point deadline = started + std::chrono::seconds(options.seconds);
 
     std::vector<std::string> lines;
     if (options.conversation) {
         lines = linesWithEnds(c.input.value_or(""));
         fcntl(fromChild[0], F_SETFL, O_NONBLOCK);
+        fcntl(toChild[1], F_SETFL, O_NONBLOCK);
     }
     size_t nextLine = 0;
     bool shownSinceLastLine = false;
     bool inputOpen = options.conversation;
+    // Without /proc: when the program last wrote, and since when its input pipe is empty.
+    Clock::time_point lastOutput = started;
+    Clock::time_point inputEmptySince = started;
+    bool inputPending = false;
+    std::string toWrite;
 
     int status = 0;
     bool exited = false;
     while (!exited) {
-        if (time(nullptr) >= deadline) {
+        if (Clock::now() >= deadline) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
             if (options.conversation)
                 drain(fromChild[0], run.output, shownSinceLastLine);
             break;
         }
-        pollfd watched[2] = {{pidfd, POLLIN, 0}, {options.conversation ? fromChild[0] : -1, POLLIN, 0}};
+        pollfd watched[2] = {{childEnded[0], POLLIN, 0},
+                             {options.conversation ? fromChild[0] : -1, POLLIN, 0}};
         poll(watched, 2, options.conversation ? 5 : 50);
+        forget(childEnded[0]);
         if (waitpid(child, &status, WNOHANG) == child) {
             exited = true;
             run.finished = true;
         }
         if (!options.conversation)
             continue;
-        drain(fromChild[0], run.output, shownSinceLastLine);
-        if (exited || !inputOpen || !waitingForInput(child, toChild[1]))
+        bool wrote = false;
+        drain(fromChild[0], run.output, wrote);
+        const Clock::time_point now = Clock::now();
+        if (wrote) {
+            shownSinceLastLine = true;
+            lastOutput = now;
+        }
+        if (exited || !inputOpen)
+            continue;
+        // A long line goes in as the pipe takes it: the program may never read all of it.
+        if (!toWrite.empty()) {
+            const ssize_t count = write(toChild[1], toWrite.data(), toWrite.size());
+            if (count > 0) {
+                toWrite.erase(0, static_cast<size_t>(count));
+            } else if (count < 0 && errno != EAGAIN) {
+                close(toChild[1]);
+                inputOpen = false;
+                continue;
+            }
+        }
+        // After a last line without a line feed, the program still reads that same line.
+        const bool sameLine = nextLine > 0 && lines[nextLine - 1].back() != '\n';
+        bool waiting;
+        if (exact) {
+            waiting = toWrite.empty() && waitingForInput(child, toChild[0]);
+        } else {
+            int unread = 0;
+            if (ioctl(toChild[0], FIONREAD, &unread) != 0)
+                unread = 0;
+            if (unread > 0)
+                inputPending = true;
+            else if (inputPending) {
+                inputPending = false;
+                inputEmptySince = now;
+            }
+            // All input read and a quiet spell: the program waits. A program that has shown
+            // nothing since its last line is given longer, in case it is only slow.
+            const Clock::time_point quietSince = std::max(lastOutput, inputEmptySince);
+            const auto quiet = std::chrono::milliseconds(
+                shownSinceLastLine || sameLine ? quietMilliseconds : patienceMilliseconds);
+            waiting = toWrite.empty() && unread == 0 && now - quietSince >= quiet;
+        }
+        if (!waiting)
             continue;
         // Whatever it wrote before it began to wait is in the pipe by now.
         drain(fromChild[0], run.output, shownSinceLastLine);
-        // After a last line without a line feed, the program still reads that same line.
-        const bool sameLine = nextLine > 0 && lines[nextLine - 1].back() != '\n';
         if (!shownSinceLastLine && !sameLine && !run.silentWait) {
             run.silentWait = true;
             run.silentWaitInputLine = static_cast<int>(nextLine) + 1;
             run.outputBeforeSilentWait = run.output;
         }
         if (nextLine < lines.size()) {
-            const std::string &line = lines[nextLine++];
-            if (write(toChild[1], line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
-                close(toChild[1]);
-                inputOpen = false;
-            }
+            toWrite = lines[nextLine++];
+            inputPending = true;
         } else {
             close(toChild[1]);
             inputOpen = false;
@@ -375,10 +577,10 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     if (options.conversation) {
         if (inputOpen)
             close(toChild[1]);
+        close(toChild[0]);
         close(fromChild[0]);
     }
-    if (pidfd >= 0)
-        close(pidfd);
+    run.seconds = std::chrono::duration<double>(Clock::now() - started).count();
     if (run.finished)
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     if (!options.conversation && options.outputPath.empty())

@@ -37,10 +37,30 @@ std::string temporaryFolder();
 // The time limit of a run: 20 seconds, or TRANSCRIPT_TIMEOUT's.
 int timeLimit();
 
+// How a conversation tells that the program waits for its next line. Exact: the runner sees,
+// in /proc/<pid>/syscall, the program sleeping in a read of its standard input (Linux, when
+// that file can be read). Otherwise, the quiet-time fallback: the program has read all its
+// input so far and shown nothing new for quietMilliseconds (patienceMilliseconds when it has
+// shown nothing at all since its last line, in case it is only slow).
+struct WaitMode {
+    bool exact = false;
+    // Why the fallback runs: forced by TRANSCRIPT_WAIT=quiet, no /proc/<pid>/syscall on this
+    // system, the file cannot be read (a Linux that restricts ptrace), or the probe's read of
+    // its standard input did not show in it.
+    enum Reason { Forced, NoProc, Unreadable, NotShown } reason = Forced;
+};
+constexpr int quietMilliseconds = 50;
+constexpr int patienceMilliseconds = 1000;
+
+// Decided once per process: by a probe of /proc, or forced with TRANSCRIPT_WAIT=quiet.
+const WaitMode &waitMode();
+
 struct RunOptions {
     bool conversation = false;  // feed a line only once the program shows output and waits
     std::string outputPath;     // standard output to this path (e.g. /dev/full), not a pipe
     std::vector<std::string> environment;  // NAME=value added to the program's environment
+    std::vector<fs::path> preloads;        // libraries the dynamic loader preloads
+    std::vector<std::string> emulator;     // qemu-user and its options, for another architecture
     int seconds = timeLimit();
 };
 
@@ -48,6 +68,7 @@ struct Run {
     bool started = false;       // false: the scratch folder could not be made (see setupError)
     std::string setupError;
     bool finished = false;      // false: killed after the time limit
+    double seconds = 0;         // how long it ran
     int status = -1;            // exit status, or minus the signal
     std::string output;
     std::string errors;

@@ -20,6 +20,12 @@
 
 namespace {
 
+// Why the conversation cannot see the program's reads, as WaitMode::Reason lists them.
+const char *const motivos[] = {"la pide TRANSCRIPT_WAIT=quiet",
+                               "este sistema no tiene /proc/<pid>/syscall",
+                               "aquí no se puede leer /proc/<pid>/syscall",
+                               "/proc/<pid>/syscall no mostró la lectura de una prueba"};
+
 constexpr DiffWords spanish = {"línea", "columna", "esperado", "obtenido",
                                "líneas más difieren", "otra línea difiere",
                                "ninguna otra línea difiere"};
@@ -79,9 +85,21 @@ std::string outputHint(const std::string &expected, const std::string &actual) {
     return {};
 }
 
+// The usual signals by name; others by number.
 std::string signalName(int number) {
-    const char *abbreviation = sigabbrev_np(number);
-    return abbreviation != nullptr ? std::string("SIG") + abbreviation : std::to_string(number);
+    static const struct {
+        int number;
+        const char *name;
+    } known[] = {{SIGHUP, "SIGHUP"},   {SIGINT, "SIGINT"},   {SIGQUIT, "SIGQUIT"},
+                 {SIGILL, "SIGILL"},   {SIGTRAP, "SIGTRAP"}, {SIGABRT, "SIGABRT"},
+                 {SIGBUS, "SIGBUS"},   {SIGFPE, "SIGFPE"},   {SIGKILL, "SIGKILL"},
+                 {SIGSEGV, "SIGSEGV"}, {SIGPIPE, "SIGPIPE"}, {SIGALRM, "SIGALRM"},
+                 {SIGTERM, "SIGTERM"}, {SIGXCPU, "SIGXCPU"}, {SIGXFSZ, "SIGXFSZ"},
+                 {SIGSYS, "SIGSYS"}};
+    for (const auto &signal : known)
+        if (signal.number == number)
+            return signal.name;
+    return std::to_string(number);
 }
 
 void indent(const std::string &text) {
@@ -112,8 +130,13 @@ void explain(const std::vector<Problem> &problems) {
                    std::to_string(p.expectedStatus));
             break;
         case Problem::SilentWait:
-            indent("esperó la línea " + p.detail +
-                   " de la entrada sin mostrar antes la pregunta: ¿falta fflush(stdout) antes de leer?");
+            if (waitMode().exact)
+                indent("esperó la línea " + p.detail +
+                       " de la entrada sin mostrar antes la pregunta: ¿falta fflush(stdout) antes de leer?");
+            else
+                indent("leyó toda la entrada que tenía y estuvo " +
+                       std::to_string(patienceMilliseconds / 1000) + " s sin mostrar nada nuevo: parece que esperaba la línea " + p.detail +
+                       " sin haber mostrado la pregunta: ¿falta fflush(stdout) antes de leer?");
             break;
         case Problem::Output:
             indent("la salida difiere en la " + compactDiff(p.expected, p.actual, spanish));
@@ -208,6 +231,12 @@ int main(int argc, char **argv) {
     }
 
     printf("Casos de «%s» con %s\n", name.c_str(), argv[2]);
+    if (waitMode().exact)
+        printf("Conversación exacta: se ve cuándo el programa se pone a leer su entrada.\n");
+    else
+        printf("Conversación aproximada (%s): cada línea se da cuando el programa ha leído toda "
+               "su entrada y lleva %d ms sin escribir nada.\n",
+               motivos[waitMode().reason], quietMilliseconds);
     int passed = 0;
     int checked = 0;
     for (const Entry &entry : entries) {

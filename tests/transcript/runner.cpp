@@ -60,6 +60,22 @@ constexpr DiffWords english = {"line", "column", "expected", "actual", "other li
                                "1 other line differs", "no other line differs"};
 constexpr int maxAllocations = 60;  // allocations failed in turn, at most, per case
 
+// --emulator: the programs run under this command (qemu-user and its options).
+std::vector<std::string> emulator;
+
+std::string waitModeLine() {
+    const WaitMode &mode = waitMode();
+    if (mode.exact)
+        return "conversation: exact (the program's read of its standard input is seen in /proc)";
+    static const char *const reasons[] = {
+        "forced by TRANSCRIPT_WAIT=quiet", "this system has no /proc/<pid>/syscall",
+        "/proc/<pid>/syscall cannot be read here",
+        "/proc/<pid>/syscall did not show a probe reading its standard input"};
+    return std::string("conversation: quiet-time fallback (") + reasons[mode.reason] + ")" +
+           ": a line is given once the program has read all its input and shown nothing new for " +
+           std::to_string(quietMilliseconds) + " ms";
+}
+
 std::string describe(const Problem &p) {
     switch (p.kind) {
     case Problem::Timeout:
@@ -71,9 +87,13 @@ std::string describe(const Problem &p) {
         return "exit status " + std::to_string(p.actualStatus) + ", expected " +
                std::to_string(p.expectedStatus) + "\n";
     case Problem::SilentWait:
-        return "the program waited for input line " + p.detail +
-               " without showing anything new: its prompt was not on the screen (missing "
-               "fflush?); " +
+        return (waitMode().exact
+                    ? "the program waited for input line " + p.detail +
+                          " without showing anything new"
+                    : "the program read all its input up to line " + p.detail +
+                          " and then showed nothing new for " +
+                          std::to_string(patienceMilliseconds) + " ms") +
+               ": its prompt was not on the screen (missing fflush?); " +
                (p.actual.empty() ? std::string("it had shown nothing at all\n")
                                  : "the output until then ends with:\n" +
                                        context(p.actual, lineOf(p.actual, p.actual.size() - 1)));
@@ -113,8 +133,11 @@ int runOne(const fs::path &program, const char *folder) {
     if (!load(folder, c))
         return 1;
     RunOptions options;
+    options.emulator = emulator;
     options.conversation = !c.batch;
     const Run run = runCase(program, c, options);
+    if (options.conversation)
+        puts(waitModeLine().c_str());
     if (!run.started) {
         printf("FAIL: %s\n", run.setupError.c_str());
         removeScratch(run);
@@ -131,8 +154,9 @@ int runOne(const fs::path &program, const char *folder) {
     return 1;
 }
 
-// With standard output on /dev/full, a case must end as it does, but with status 1 when it
-// would be 0, and say on standard error that its output could not be written. Through a
+// With standard output on /dev/full, a case must end with status 1, saying on standard error
+// that its output could not be written (the check runs at exit, where the status the program
+// chose cannot be seen). Through a
 // driver that execs the program with standard error merged into standard output, only the
 // status can be seen.
 int stdoutFull(const fs::path &program, bool throughDriver, int count, char **folders) {
@@ -148,11 +172,12 @@ int stdoutFull(const fs::path &program, bool throughDriver, int count, char **fo
             continue;  // a driver is not the program; nothing written cannot fail
         ++tried;
         RunOptions options;
+        options.emulator = emulator;
         options.outputPath = "/dev/full";
         const Run run = runCase(program, c, options);
         const std::string name = fs::path(c.argv0.value_or(program.filename().string())).filename().string();
         const std::string wantErrors = c.errors + name + ": " + strerror(ENOSPC) + "\n";
-        const int wantStatus = c.status != 0 ? c.status : 1;
+        const int wantStatus = 1;
         std::string what;
         if (!run.started)
             what = run.setupError + "\n";
@@ -230,7 +255,6 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
         return 1;
     }
     const fs::path notes = notesName;
-    const std::string preload = "LD_PRELOAD=" + library.string();
     int failures = 0;
     long runs = 0;
     std::map<std::string, int> outcomes;  // how often each accepted outcome was seen
@@ -241,7 +265,9 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
             continue;
         }
         RunOptions options;
-        options.environment = {preload, "FAIL_ALLOC_AT=0", "FAIL_ALLOC_COUNT=" + (notes / "count").string()};
+        options.emulator = emulator;
+        options.preloads = {library};
+        options.environment = {"FAIL_ALLOC_AT=0", "FAIL_ALLOC_COUNT=" + (notes / "count").string()};
         removeScratch(runCase(program, c, options));
         const long made = atol(readFile(notes / "count").value_or("0").c_str());
         if (made == 0) {
@@ -252,7 +278,7 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
         }
         const long tried = made < maxAllocations ? made : maxAllocations;
         for (long n = 1; n <= tried; ++n) {
-            options.environment = {preload, "FAIL_ALLOC_AT=" + std::to_string(n),
+            options.environment = {"FAIL_ALLOC_AT=" + std::to_string(n),
                                    "FAIL_ALLOC_WHERE=" + (notes / "where").string()};
             std::error_code ec;
             fs::remove(notes / "where", ec);
@@ -285,16 +311,26 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
 
 void usage(const char *name) {
     fprintf(stderr,
-            "usage: %s PROGRAM CASE\n"
-            "       %s --stdout-full[-through-driver] PROGRAM CASE...\n"
-            "       %s --alloc-sweep LIBRARY PROGRAM CASE...\n",
-            name, name, name);
+            "usage: %s [--emulator WORD]... PROGRAM CASE\n"
+            "       %s [--emulator WORD]... --stdout-full[-through-driver] PROGRAM CASE...\n"
+            "       %s [--emulator WORD]... --alloc-sweep LIBRARY PROGRAM CASE...\n"
+            "       %s --wait-mode\n",
+            name, name, name, name);
 }
 
 }  // namespace
 
 int main(int argc, char **argv) {
     signal(SIGPIPE, SIG_IGN);  // a program that ends early must not end the runner
+    while (argc >= 3 && strcmp(argv[1], "--emulator") == 0) {
+        emulator.push_back(argv[2]);
+        argc -= 2;
+        argv += 2;
+    }
+    if (argc == 2 && strcmp(argv[1], "--wait-mode") == 0) {
+        puts(waitModeLine().c_str());
+        return 0;
+    }
     if (argc >= 4 && strcmp(argv[1], "--stdout-full") == 0)
         return stdoutFull(fs::absolute(argv[2]), false, argc - 3, argv + 3);
     if (argc >= 4 && strcmp(argv[1], "--stdout-full-through-driver") == 0)

@@ -1,27 +1,34 @@
 # The commands people type; CMake and CTest do the work underneath. `make help` lists them.
+# Every path is quoted where a shell sees it: folders with spaces (~/Mis cursos) work.
 
 SANITIZE ?= 0
 BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-san,build)
 PREFIX   ?= /usr
-JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
+JOBS     ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # make run: the program and its arguments; make test and make check: the program checked.
 P        ?=
 ARGS     ?=
 EXE      ?=
-
 # Programs started by make run read and write their files here, never among the sources.
-WORK  := trabajo
+WORK     ?= trabajo
+
 INDEX := sh scripts/indice.sh
 RUN_P := $(or $(P),agemenu)
 
 CMAKE_FLAGS := $(if $(filter 1,$(SANITIZE)),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,)
 # Ninja when it is installed; an existing build folder keeps whatever generator made it.
 GENERATOR = $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
+# The compilers given to make (CC=clang make, make CXX=clang++), not make's own defaults.
+GIVEN_CC  = $(if $(filter-out default,$(origin CC)),$(CC))
+GIVEN_CXX = $(if $(filter-out default,$(origin CXX)),$(CXX))
 
 # Runs a command in silence, showing what it printed only when it fails.
 quietly = out=$$($(1) 2>&1) || { printf '%s\n' "$$out"; exit 1; }
-configure = test -f $(BUILD)/CMakeCache.txt || { $(call quietly,cmake -S . -B $(BUILD) $(GENERATOR) $(CMAKE_FLAGS)); }
-build = $(call quietly,cmake --build $(BUILD) -j $(JOBS) $(1))
+configure = CURSO_CC='$(GIVEN_CC)' CURSO_CXX='$(GIVEN_CXX)' \
+            sh scripts/configurar.sh '$(BUILD)' '$(GENERATOR)' '$(CMAKE_FLAGS)'
+build = $(call quietly,cmake --build '$(BUILD)' -j $(JOBS) $(1))
+# Scratch folders of the tests and of make check live in the build folder, nowhere else.
+scratch = mkdir -p '$(BUILD)/tmp' && TMPDIR=$$(cd '$(BUILD)/tmp' && pwd) && export TMPDIR
 
 # A program name that is wrong stops make at once, with one line that says why.
 ifneq ($(filter run check,$(MAKECMDGOALS)),)
@@ -42,9 +49,9 @@ all:
 run:
 	@$(configure)
 	@$(call build,--target $(RUN_P))
-	@mkdir -p $(WORK)
+	@mkdir -p '$(WORK)'
 	@echo "[make run] $(strip $(RUN_P) $(ARGS)), en la carpeta $(WORK)/"
-	@cd $(WORK) && PATH="$(abspath $(BUILD))/bin:$$PATH" $(RUN_P) $(ARGS)
+	@bin=$$(cd '$(BUILD)/bin' && pwd) && cd '$(WORK)' && PATH="$$bin:$$PATH" $(RUN_P) $(ARGS)
 
 list:
 	@$(INDEX) lista
@@ -62,32 +69,36 @@ help:
 	@echo 'make uninstall            quita exactamente lo que instaló make install'
 	@echo 'make clean                borra las carpetas de compilación (no toca $(WORK)/)'
 	@echo 'SANITIZE=1                con cualquiera de las anteriores: compila con los sanitizers en build-san/'
+	@echo 'BUILD=<carpeta> WORK=<carpeta>'
+	@echo '                          otra carpeta de compilación, u otra de trabajo para make run'
 
 test:
 	@$(configure)
 	@$(call build,--target all curso_tests)
-	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) $(if $(P),-L '^$(P)$$' --no-tests=error)
+	@'$(BUILD)/tests/transcript/transcript' --wait-mode
+	@$(scratch) && ctest --test-dir '$(BUILD)' --output-on-failure -j $(JOBS) $(if $(P),-L '^$(P)$$' --no-tests=error)
 
 check:
 	@$(configure)
 	@$(call build,--target comprobar $(if $(EXE),,$(P)))
-	@$(BUILD)/tests/comprobar $(P) $(or $(EXE),$(BUILD)/bin/$(P)) $(BUILD)/tests/cases.tsv
+	@$(scratch) && '$(BUILD)/tests/comprobar' '$(P)' '$(or $(EXE),$(BUILD)/bin/$(P))' '$(BUILD)/tests/cases.tsv'
 
 install: all
-	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+	@DESTDIR='$(DESTDIR)' cmake --install '$(BUILD)' --prefix '$(PREFIX)'
 
 # Removes the files listed by the last install (the list leaves DESTDIR out: give the same
 # one), then the folders that leaves empty, up to the prefix, or DESTDIR when given.
 uninstall:
-	@test -f $(BUILD)/install_manifest.txt || { echo "make uninstall: nada instalado desde $(BUILD)/" >&2; exit 1; }
-	@stop='$(if $(DESTDIR),$(abspath $(DESTDIR)),$(abspath $(PREFIX)))'; \
+	@test -f '$(BUILD)/install_manifest.txt' || { echo "make uninstall: nada instalado desde $(BUILD)/" >&2; exit 1; }
+	@destdir='$(DESTDIR)'; [ -z "$$destdir" ] || destdir=$$(cd "$$destdir" && pwd) || exit 1; \
+	stop=$${destdir:-'$(PREFIX)'}; \
 	while IFS= read -r file || [ -n "$$file" ]; do \
-	    file='$(if $(DESTDIR),$(abspath $(DESTDIR)))'"$$file"; \
+	    file="$$destdir$$file"; \
 	    rm -f "$$file" || exit 1; \
 	    dir=$$(dirname "$$file"); \
 	    while [ "$$dir" != "$$stop" ] && [ "$$dir" != / ] && rmdir "$$dir" 2>/dev/null; do dir=$$(dirname "$$dir"); done; \
-	done < $(BUILD)/install_manifest.txt
-	@rm -f $(BUILD)/install_manifest.txt
+	done < '$(BUILD)/install_manifest.txt'
+	@rm -f '$(BUILD)/install_manifest.txt'
 
 clean:
-	rm -rf build build-san $(filter-out build build-san,$(BUILD))
+	rm -rf build build-san '$(BUILD)'

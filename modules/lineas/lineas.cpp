@@ -15,7 +15,8 @@ size_t capacidad = 0;
 }  // namespace
 
 const char *siguienteLinea(FILE *flujo, size_t *longitud) {
-    // getline agranda el búfer cuando hace falta y cuenta todos los bytes, también los NUL.
+    // getline agranda el búfer cuando hace falta, cuenta todos los bytes, también los NUL, y
+    // pone otro NUL tras el último.
     errno = 0;
     const ssize_t leidos = getline(&buffer, &capacidad, flujo);
     if (leidos < 0) {

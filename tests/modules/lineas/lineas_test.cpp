@@ -1,4 +1,5 @@
-// The stream line reader: every byte of a line counted, line ends kept, nothing at the end.
+// The stream line reader: every byte of a line counted, line ends kept and a NUL after them,
+// nothing at the end.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -19,8 +20,11 @@ Lineas lineasDe(const std::string &bytes) {
     Lineas lineas;
     size_t longitud = 0;
     const char *linea;
-    while ((linea = siguienteLinea(flujo, &longitud)) != nullptr)
+    while ((linea = siguienteLinea(flujo, &longitud)) != nullptr) {
+        // Readers of the bytes may stop at the NUL after them instead of counting.
+        EXPECT_EQ(linea[longitud], '\0');
         lineas.emplace_back(linea, longitud);
+    }
     // Once at the end, it stays there.
     EXPECT_EQ(siguienteLinea(flujo, &longitud), nullptr);
     fclose(flujo);

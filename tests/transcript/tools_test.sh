@@ -29,6 +29,10 @@ wrapper() {  # name, then the commands
     printf '#!/bin/bash\nset -o pipefail\n%s\n' "$2" > "$scratch/$1"
     chmod +x "$scratch/$1"
 }
+# The programs' paths as the wrappers' shell must see them: quoted (folders may hold spaces).
+qaddup=$(printf '%q' "$addup")
+qagemenu=$(printf '%q' "$agemenu")
+qtallysave=$(printf '%q' "$tallysave")
 failing=0  # the failing cases the checker has shown, each of which keeps its scratch folder
 
 # expect <status> <text> <program> <executable>: the checker's status and a line it prints.
@@ -46,27 +50,27 @@ expect() {
 }
 
 expect 0 "1 de 1 casos correctos" addup "$addup"
-wrapper one-byte "$addup | sed 's/55/56/'"
+wrapper one-byte "$qaddup | sed 's/55/56/'"
 expect 1 "0 de 1 casos correctos" addup "$scratch/one-byte"
 expect 1 "columna 13" addup "$scratch/one-byte"
-wrapper no-final-newline "$addup | head -c -1"
+wrapper no-final-newline "$qaddup | head -c -1"
 expect 1 "Pista: falta el salto de línea (\\n) del final." addup "$scratch/no-final-newline"
-wrapper extra-newline "$addup; echo"
+wrapper extra-newline "$qaddup; echo"
 expect 1 "Pista: sobra un salto de línea (\\n) al final." addup "$scratch/extra-newline"
-wrapper trailing-blank "$addup | sed 's/55\$/55 /'"
+wrapper trailing-blank "$qaddup | sed 's/55\$/55 /'"
 expect 1 "Pista: solo difieren los espacios en blanco" addup "$scratch/trailing-blank"
-wrapper blank-line "$addup | sed '1d'"
+wrapper blank-line "$qaddup | sed '1d'"
 expect 1 "Pista: falta una línea en blanco." addup "$scratch/blank-line"
-wrapper no-bell "$tallysave \"\$@\" | tr -d '\\a'"
+wrapper no-bell "$qtallysave \"\$@\" | tr -d '\\a'"
 expect 1 "Pista: falta el pitido" tallysave "$scratch/no-bell"
-wrapper status-only "$addup; exit 3"
+wrapper status-only "$qaddup; exit 3"
 expect 1 "Pista: solo difiere el estado de salida" addup "$scratch/status-only"
 wrapper killed 'kill -SEGV $$'
 expect 1 "señal SIGSEGV" addup "$scratch/killed"
 wrapper endless 'sleep 30'
 TRANSCRIPT_TIMEOUT=1 expect 1 "no terminó en 1 s" addup "$scratch/endless"
 # Reads its answer before it shows the question, as a program without fflush seems to.
-wrapper silent "read -r answer; exec $agemenu"
+wrapper silent "read -r answer; exec $qagemenu"
 expect 1 "¿falta fflush(stdout) antes de leer?" agemenu "$scratch/silent"
 expect 2 "no es un programa ejecutable" addup "$scratch/nothing-here"
 expect 2 "El curso no tiene casos de «nada»" nada "$addup"

@@ -16,7 +16,8 @@ constexpr uintptr_t unMarco = 4096;     // a distance no stack frame of askaddr 
 // Runs askaddr with the given typed lines and gives back each address line's array and address.
 std::map<std::string, uintptr_t> direcciones(const std::string &lineas) {
     std::map<std::string, uintptr_t> halladas;
-    const std::string orden = "printf '" + lineas + "' | " + PROGRAMA_ASKADDR;
+    // The program's path is quoted for the shell: its folder may hold spaces.
+    const std::string orden = "printf '" + lineas + "' | '" PROGRAMA_ASKADDR "'";
     FILE *salida = popen(orden.c_str(), "r");
     if (salida == nullptr)
         return halladas;

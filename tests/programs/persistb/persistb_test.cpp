@@ -16,7 +16,8 @@ constexpr uintptr_t unMarco = 4096;
 // Runs persistb and gives back each address line's variable name and address.
 std::map<std::string, uintptr_t> direcciones() {
     std::map<std::string, uintptr_t> halladas;
-    FILE *salida = popen(PROGRAMA_PERSISTB, "r");
+    // The program's path is quoted for the shell: its folder may hold spaces.
+    FILE *salida = popen("'" PROGRAMA_PERSISTB "'", "r");
     if (salida == nullptr)
         return halladas;
     const char prefijo[] = "La dirección de ";

@@ -4,4 +4,4 @@ Frases comunes en ProgramaciÛn
 
 Hola, Mundo
 Selva tenÌa una ovejita
-{{*}}pause{{*}}found
+{{*}}pause{{*}}

@@ -23,12 +23,15 @@ resolved() {  # a compiler's command as a full path, links followed where readli
 }
 
 if ready; then
-    for language in C CXX; do
-        eval "given=\${CURSO_$language:-}"
-        [ -n "$given" ] || continue
+    for pair in "CC C ${CURSO_CC:-}" "CXX CXX ${CURSO_CXX:-}"; do
+        set -- $pair
+        [ $# -ge 3 ] || continue
+        variable=$1 language=$2
+        shift 2
+        given=$*
         before=$(cached "$language")
         if [ "$(resolved "$given")" != "$(resolved "$before")" ]; then
-            echo "$language=$given no es el compilador con que se preparó $build/ ($before): se prepara de nuevo"
+            echo "$variable=$given no es el compilador con que se preparó $build/ ($before): se prepara de nuevo"
             rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
             break
         fi
@@ -42,8 +45,9 @@ fi
 # shellcheck disable=SC2086
 if ! out=$(cmake -S . -B "$build" $generator $options 2>&1); then
     printf '%s\n' "$out"
-    # Half-configured, the folder would stop every later command: the next one starts afresh.
-    rm -rf "$build/CMakeCache.txt" "$build/CMakeFiles"
+    # Half-configured, the folder would stop every later command: the next one starts afresh
+    # (CMakeFiles/ stays, with the logs the message names).
+    rm -f "$build/CMakeCache.txt"
     echo "make: no se pudo preparar $build/; el mensaje de cmake está arriba" >&2
     exit 1
 fi

@@ -15,7 +15,9 @@ WORK     ?= trabajo
 INDEX := sh scripts/indice.sh
 RUN_P := $(or $(P),agemenu)
 
-CMAKE_FLAGS := $(if $(filter 1,$(SANITIZE)),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,)
+# CMAKE_ARGS: more options for a new build folder (-DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON, ...).
+CMAKE_ARGS ?=
+CMAKE_FLAGS := $(if $(filter 1,$(SANITIZE)),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,) $(CMAKE_ARGS)
 # Ninja when it is installed; an existing build folder keeps whatever generator made it.
 GENERATOR = $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 # The compilers given to make (CC=clang make, make CXX=clang++), not make's own defaults.

@@ -152,6 +152,17 @@ bool loadCase(const fs::path &folder, Case &loaded, std::string &why) {
     return true;
 }
 
+std::string missingDevice(const Case &c) {
+    for (const std::string &link : c.links) {
+        const size_t arrow = link.find(" -> ");
+        const std::string target = arrow == std::string::npos ? "" : link.substr(arrow + 4);
+        std::error_code ec;
+        if (target.rfind("/dev/", 0) == 0 && !fs::exists(target, ec))
+            return target;
+    }
+    return {};
+}
+
 namespace {
 
 // Makes the scratch folder and its work/ folder, with the case's files and links in it. The

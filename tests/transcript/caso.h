@@ -31,6 +31,9 @@ struct Case {
 // expected standard output: such a case would check nothing.
 bool loadCase(const fs::path &folder, Case &loaded, std::string &why);
 
+// A device the case links to that this system lacks (macOS has no /dev/full), or empty.
+std::string missingDevice(const Case &c);
+
 // Where scratch folders are made: TMPDIR, or /tmp.
 std::string temporaryFolder();
 

@@ -254,6 +254,10 @@ int main(int argc, char **argv) {
             indent("el caso está mal formado: " + why);
             continue;
         }
+        if (const std::string device = missingDevice(c); !device.empty()) {
+            printf("- %s: se omite, este sistema no tiene %s\n", caseName.c_str(), device.c_str());
+            continue;
+        }
         if (!c.failCall.empty()) {
             printf("- %s: se omite, provoca un fallo de %s con una biblioteca de pruebas del curso\n",
                    caseName.c_str(), c.failCall.substr(0, c.failCall.find(' ')).c_str());

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "phrases_command.h"
+
 int main() {
     char folder[4096];
     if (getcwd(folder, sizeof folder) == nullptr) {
@@ -19,9 +21,8 @@ int main() {
         perror("phrases_shell");
         return 126;
     }
-    char name[] = "phrases";
-    char *arguments[] = {name, nullptr};
-    execv(PHRASES_PATH, arguments);
-    perror(PHRASES_PATH);
+    const char *arguments[] = {PHRASES_ARGUMENTS, nullptr};
+    execv(PHRASES_EXECUTABLE, const_cast<char *const *>(arguments));
+    perror(PHRASES_EXECUTABLE);
     return 127;
 }

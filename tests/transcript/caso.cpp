@@ -88,7 +88,7 @@ std::vector<std::string> nonEmptyLines(const std::string &text) {
 
 const std::set<std::string> knownFiles = {"args",  "argv0", "stdin", "stdout", "stdout.pat",
                                           "stderr", "status", "links", "absent", "program",
-                                          "batch", "fail"};
+                                          "batch", "fail", "platform"};
 const std::set<std::string> knownFolders = {"files", "expect"};
 
 }  // namespace
@@ -149,6 +149,7 @@ bool loadCase(const fs::path &folder, Case &loaded, std::string &why) {
     }
     loaded.links = nonEmptyLines(readFile(folder / "links").value_or(""));
     loaded.absent = nonEmptyLines(readFile(folder / "absent").value_or(""));
+    loaded.platform = nonEmptyLines(readFile(folder / "platform").value_or(""));
     return true;
 }
 
@@ -160,6 +161,17 @@ std::string missingDevice(const Case &c) {
         if (target.rfind("/dev/", 0) == 0 && !fs::exists(target, ec))
             return target;
     }
+    return {};
+}
+
+std::string unmetPlatformFact(const Case &c, const fs::path &facts) {
+    const auto known = readFile(facts);
+    if (!known)
+        return {};
+    const auto held = nonEmptyLines(*known);
+    for (const std::string &fact : c.platform)
+        if (std::find(held.begin(), held.end(), fact) == held.end())
+            return fact;
     return {};
 }
 

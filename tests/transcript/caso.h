@@ -25,6 +25,7 @@ struct Case {
     std::string failCall;                    // fail: "fseek 1", a call made to fail
     std::vector<std::string> links;
     std::vector<std::string> absent;
+    std::vector<std::string> platform;       // facts the expected output depends on
 };
 
 // Reads a case folder. False, with why, when the folder holds an unknown file or lacks its
@@ -33,6 +34,11 @@ bool loadCase(const fs::path &folder, Case &loaded, std::string &why);
 
 // A device the case links to that this system lacks (macOS has no /dev/full), or empty.
 std::string missingDevice(const Case &c);
+
+// A fact of the case's platform file ("sizeof(long double) = 16") that the build's facts (the
+// file the build writes, tests/platform.txt) do not hold, or empty. When the facts are not
+// known, every case runs.
+std::string unmetPlatformFact(const Case &c, const fs::path &facts);
 
 // Where scratch folders are made: TMPDIR, or /tmp.
 std::string temporaryFolder();

@@ -258,6 +258,11 @@ int main(int argc, char **argv) {
             printf("- %s: se omite, este sistema no tiene %s\n", caseName.c_str(), device.c_str());
             continue;
         }
+        if (const std::string fact = unmetPlatformFact(c, fs::path(argv[3]).parent_path() / "platform.txt");
+            !fact.empty()) {
+            printf("- %s: se omite, vale donde %s, y aquí no\n", caseName.c_str(), fact.c_str());
+            continue;
+        }
         if (!c.failCall.empty()) {
             printf("- %s: se omite, provoca un fallo de %s con una biblioteca de pruebas del curso\n",
                    caseName.c_str(), c.failCall.substr(0, c.failCall.find(' ')).c_str());

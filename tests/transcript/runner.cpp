@@ -28,6 +28,9 @@
 //   batch       give the input all at once (see below)
 //   fail        a call to make fail, "NAME N": the Nth call of fseek or ftell fails with EIO
 //               (through the failcall library, which TRANSCRIPT_FAILCALL names)
+//   platform    facts of the platform the expected output depends on, one per line, as the
+//               build writes them in tests/platform.txt (TRANSCRIPT_PLATFORM names it):
+//               "sizeof(long) = 8"; elsewhere the case is skipped
 // Any other file in a case folder is an error, as is a case without stdout or stdout.pat.
 //
 // The input is given as a conversation: standard output is a pipe, and each line of stdin is
@@ -135,6 +138,11 @@ int runOne(const fs::path &program, const char *folder) {
     // 77 tells CTest the case was skipped: it needs what this system does not have.
     if (const std::string device = missingDevice(c); !device.empty()) {
         printf("SKIP: this system has no %s\n", device.c_str());
+        return 77;
+    }
+    const char *facts = getenv("TRANSCRIPT_PLATFORM");
+    if (const std::string fact = unmetPlatformFact(c, facts != nullptr ? facts : ""); !fact.empty()) {
+        printf("SKIP: the case holds where %s, which this build's platform does not\n", fact.c_str());
         return 77;
     }
     if (!c.failCall.empty() && getenv("TRANSCRIPT_FAILCALL") == nullptr) {

@@ -11,6 +11,23 @@ ARGS     ?=
 EXE      ?=
 # Programs started by make run read and write their files here, never among the sources.
 WORK     ?= trabajo
+# make check and make corregir: a teacher's own cases beside the course's (only those with
+# SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run, and
+# SIN_CAJA=1 to run without bubblewrap. make caso: the new case's name and input.
+CASOS    ?=
+SOLO_CASOS ?=
+ENTREGAS ?=
+NOTAS    ?=
+NOMBRE   ?=
+ENTRADA  ?=
+DATOS    ?=
+ARCHIVOS ?=
+SIN_CAJA ?=
+LIMITE_TIEMPO   ?=
+LIMITE_CPU      ?=
+LIMITE_MEMORIA  ?=
+LIMITE_PROCESOS ?=
+LIMITE_SALIDA   ?=
 
 INDEX := sh scripts/indice.sh
 RUN_P := $(or $(P),agemenu)
@@ -31,18 +48,31 @@ configure = CURSO_CC='$(GIVEN_CC)' CURSO_CXX='$(GIVEN_CXX)' \
 build = $(call quietly,cmake --build '$(BUILD)' -j $(JOBS) $(1))
 # Scratch folders of the tests and of make check live in the build folder, nowhere else.
 scratch = mkdir -p '$(BUILD)/tmp' && TMPDIR=$$(cd '$(BUILD)/tmp' && pwd) && export TMPDIR
+# Paths people give (EXE, ENTREGAS, CASOS, ...) are relative to the folder where make was
+# typed, also with make -C.
+ORIGIN := $(or $(PWD),$(CURDIR))
+from_origin = $(if $(filter /%,$(1)),$(1),$(ORIGIN)/$(1))
+# What the checker is told: the cases, the platform's facts, the library, the limits.
+CHECKER = '$(BUILD)/tools/comprobar' \
+    $(if $(filter 1,$(SOLO_CASOS)),,--casos '$(CURDIR)/casos') $(if $(CASOS),--casos '$(call from_origin,$(CASOS))') \
+    --plataforma '$(BUILD)/tests/platform.txt' --utiles '$(BUILD)/wuna' \
+    $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
+    $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
+    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja)
 
 # A program name that is wrong stops make at once, with one line that says why.
-ifneq ($(filter run check,$(MAKECMDGOALS)),)
-  $(if $(and $(filter check,$(MAKECMDGOALS)),$(if $(P),,x)),$(error make check: falta P=<programa>; make list muestra los que hay))
-  name_error := $(shell $(INDEX) ejecutable $(if $(filter check,$(MAKECMDGOALS)),$(P),$(RUN_P)) 2>&1)
+ifneq ($(filter run check corregir caso,$(MAKECMDGOALS)),)
+  $(foreach goal,check corregir caso,$(if $(and $(filter $(goal),$(MAKECMDGOALS)),$(if $(P),,x)),$(error make $(goal): falta P=<programa>; make list muestra los que hay)))
+  name_error := $(shell $(INDEX) ejecutable $(if $(filter run,$(MAKECMDGOALS)),$(RUN_P),$(P)) 2>&1)
 endif
+$(if $(and $(filter corregir,$(MAKECMDGOALS)),$(if $(ENTREGAS),,x)),$(error make corregir: falta ENTREGAS=<carpeta con una subcarpeta por alumno>))
+$(if $(and $(filter caso,$(MAKECMDGOALS)),$(if $(and $(NOMBRE),$(CASOS)),,x)),$(error make caso: faltan NOMBRE=<caso> y CASOS=<carpeta donde grabarlo>))
 ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
   name_error := $(shell $(INDEX) probado $(P) 2>&1)
 endif
 $(if $(name_error),$(error $(name_error)))
 
-.PHONY: all run list help test check install uninstall clean
+.PHONY: all run list help test check corregir caso install uninstall clean
 
 all:
 	@$(configure)
@@ -66,6 +96,10 @@ help:
 	@echo 'make test [P=<nombre>]    compila y pasa todas las pruebas, o solo las de un programa'
 	@echo 'make check P=<nombre> EXE=<ruta>'
 	@echo '                          pasa los casos del curso de un programa a tu propio ejecutable'
+	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
+	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
+	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'
+	@echo '                          graba un caso nuevo con lo que hace el programa del curso (o EXE=)'
 	@echo 'make install [PREFIX=/usr] [DESTDIR=]'
 	@echo '                          instala utiles (cabecera, objeto y páginas de manual)'
 	@echo 'make uninstall            quita exactamente lo que instaló make install'
@@ -77,13 +111,27 @@ help:
 test:
 	@$(configure)
 	@$(call build,--target all curso_tests)
-	@'$(BUILD)/tests/transcript/transcript' --wait-mode
+	@'$(BUILD)/tools/transcript' --wait-mode
 	@$(scratch) && ctest --test-dir '$(BUILD)' --output-on-failure -j $(JOBS) $(if $(P),-L '^$(P)$$' --no-tests=error)
 
 check:
 	@$(configure)
+	@$(call build,--target comprobar wuna $(if $(EXE),,$(P)))
+	@$(scratch) && $(CHECKER) '$(P)' '$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P))'
+
+corregir:
+	@$(configure)
+	@$(call build,--target comprobar wuna)
+	@$(scratch) && $(CHECKER) --notas '$(if $(NOTAS),$(call from_origin,$(NOTAS)),$(BUILD)/corregir/$(P))' \
+	    --corregir '$(P)' '$(call from_origin,$(ENTREGAS))'
+
+caso:
+	@$(configure)
 	@$(call build,--target comprobar $(if $(EXE),,$(P)))
-	@$(scratch) && '$(BUILD)/tests/comprobar' '$(P)' '$(or $(EXE),$(BUILD)/bin/$(P))' '$(BUILD)/tests/cases.tsv'
+	@$(scratch) && '$(BUILD)/tools/comprobar' --casos '$(call from_origin,$(CASOS))' \
+	    $(if $(ENTRADA),--entrada '$(call from_origin,$(ENTRADA))') $(if $(ARGS),--argumentos '$(ARGS)') \
+	    $(if $(DATOS),--datos '$(call from_origin,$(DATOS))') $(if $(ARCHIVOS),--archivos '$(ARCHIVOS)') \
+	    --grabar '$(P)' '$(NOMBRE)' '$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P))'
 
 install: all
 	@DESTDIR='$(DESTDIR)' cmake --install '$(BUILD)' --prefix '$(PREFIX)'

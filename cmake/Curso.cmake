@@ -34,6 +34,7 @@ function(curso_program name)
   target_link_libraries(${name} PRIVATE curso_flags salida ${P_MODULES})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set_property(GLOBAL APPEND PROPERTY curso_products $<TARGET_FILE:${name}>)
+  set_property(GLOBAL APPEND PROPERTY curso_runnable ${name})
 endfunction()
 
 # GoogleTest's headers take most of a unit test's compile time: they are compiled once, here,
@@ -83,7 +84,9 @@ function(curso_unit_test name)
   curso_test_binary(${name})
 endfunction()
 
-# curso_test_binary(<target>): a program that only the tests need, built by `make test`.
+# curso_test_binary(<target>): a program that only the tests need, built by `make test`; a
+# case's program file may name it (a driver).
 function(curso_test_binary target)
   set_property(GLOBAL APPEND PROPERTY curso_test_binaries ${target})
+  set_property(GLOBAL APPEND PROPERTY curso_runnable ${target})
 endfunction()

@@ -1,6 +1,6 @@
 # Cross-compiling for 64-bit ARM Linux, where char is unsigned and long double has 128 bits:
 #   cmake -S . -B build-aarch64 -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
-#         -DCURSO_HOST_TOOLS=build/tests
+#         -DCURSO_HOST_TOOLS=build/tools
 # The compilers come with Debian's g++-aarch64-linux-gnu, the ARM system's libraries with it in
 # /usr/aarch64-linux-gnu; the programs run under qemu-user (Debian's qemu-user), and their
 # transcript cases with the runner of a build for this machine (CURSO_HOST_TOOLS).

@@ -15,7 +15,7 @@
 namespace {
 
 // The file floatgrid writes, as its case expects it byte for byte.
-const std::string deFloatgrid = CASOS "/floatgrid/writes-sample-table/expect/tabla.txt";
+const std::string deFloatgrid = CASOS "/floatgrid/escribe-la-tabla-de-ejemplo/expect/tabla.txt";
 const float muestra[] = {11, 12, 13, 14, 21, 22, 23, 24, 31, 32, 33, 34};
 
 // Runs accion with standard output going to a temporary file; returns what it printed.

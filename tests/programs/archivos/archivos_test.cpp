@@ -61,60 +61,60 @@ void comprobarLista(const std::string &bytes, int cuenta) {
 }  // namespace
 
 TEST(TablaDeEnteros, FourByFiveIsHeaderAndTwentyElements) {
-    const std::string bytes = bytesDe("gridsave/four-by-five-default-name/expect/salida.dat");
+    const std::string bytes = bytesDe("gridsave/cuatro-por-cinco-nombre-por-defecto/expect/salida.dat");
     EXPECT_EQ(bytes.size(), 88u);
     comprobarTabla(bytes, 4, 5);
     EXPECT_EQ(entero(bytes, 8 + 4 * 19), 34);
 }
 
 TEST(TablaDeEnteros, TenByTenEndsWith99) {
-    const std::string bytes = bytesDe("gridsave/ten-by-ten-named-file/expect/tabla.dat");
+    const std::string bytes = bytesDe("gridsave/diez-por-diez-archivo-con-nombre/expect/tabla.dat");
     EXPECT_EQ(bytes.size(), 408u);
     comprobarTabla(bytes, 10, 10);
     EXPECT_EQ(entero(bytes, 404), 99);
 }
 
 TEST(TablaDeEnteros, OtherShapesWrittenByGridsave) {
-    comprobarTabla(bytesDe("gridsave/counts-out-of-range-asked-again/expect/salida.dat"), 2, 3);
-    comprobarTabla(bytesDe("gridsave/overwrites-existing-file/expect/salida.dat"), 1, 1);
+    comprobarTabla(bytesDe("gridsave/dimensiones-fuera-de-rango-se-vuelven-a-pedir/expect/salida.dat"), 2, 3);
+    comprobarTabla(bytesDe("gridsave/sobrescribe-el-archivo-existente/expect/salida.dat"), 1, 1);
 }
 
 TEST(TablaDeEnteros, GridloadReadsWhatGridsaveWrote) {
-    EXPECT_EQ(bytesDe("gridload/reads-gridsave-file-default-name/files/salida.dat"),
-              bytesDe("gridsave/four-by-five-default-name/expect/salida.dat"));
-    EXPECT_EQ(bytesDe("gridload/ten-by-ten-named-file/files/tabla.dat"),
-              bytesDe("gridsave/ten-by-ten-named-file/expect/tabla.dat"));
+    EXPECT_EQ(bytesDe("gridload/lee-el-archivo-de-gridsave-con-nombre-por-defecto/files/salida.dat"),
+              bytesDe("gridsave/cuatro-por-cinco-nombre-por-defecto/expect/salida.dat"));
+    EXPECT_EQ(bytesDe("gridload/diez-por-diez-archivo-con-nombre/files/tabla.dat"),
+              bytesDe("gridsave/diez-por-diez-archivo-con-nombre/expect/tabla.dat"));
 }
 
 TEST(ListaNumerada, DefaultIsAThousandRealsWith987AtOffset3948) {
-    const std::string bytes = bytesDe("tallysave/default-count/expect/lista.dat");
+    const std::string bytes = bytesDe("tallysave/cantidad-por-defecto/expect/lista.dat");
     EXPECT_EQ(bytes.size(), 4000u);
     EXPECT_EQ(real(bytes, 3948), 987.0f);
     comprobarLista(bytes, 1000);
 }
 
 TEST(ListaNumerada, CountsGivenOnTheCommandLine) {
-    comprobarLista(bytesDe("tallysave/count-5/expect/lista.dat"), 5);
-    comprobarLista(bytesDe("tallysave/count-0-empty-file/expect/lista.dat"), 0);
-    comprobarLista(bytesDe("tallysave/fraction-truncated/expect/lista.dat"), 12);
-    comprobarLista(bytesDe("tallysave/count-2000/expect/lista.dat"), 2000);
+    comprobarLista(bytesDe("tallysave/cantidad-5/expect/lista.dat"), 5);
+    comprobarLista(bytesDe("tallysave/cantidad-0-archivo-vacio/expect/lista.dat"), 0);
+    comprobarLista(bytesDe("tallysave/fraccion-truncada/expect/lista.dat"), 12);
+    comprobarLista(bytesDe("tallysave/cantidad-2000/expect/lista.dat"), 2000);
 }
 
 TEST(ListaNumerada, SameFileWithOrWithoutTheDefaultCount) {
-    const std::string porDefecto = bytesDe("tallysave/default-count/expect/lista.dat");
-    EXPECT_EQ(bytesDe("tallysave/count-1000-same-as-default/expect/lista.dat"), porDefecto);
-    EXPECT_EQ(bytesDe("tallysave/exponent-read/expect/lista.dat"), porDefecto);
-    EXPECT_EQ(bytesDe("tallysave/two-arguments-use-default/expect/lista.dat"), porDefecto);
+    const std::string porDefecto = bytesDe("tallysave/cantidad-por-defecto/expect/lista.dat");
+    EXPECT_EQ(bytesDe("tallysave/cantidad-1000-igual-que-por-defecto/expect/lista.dat"), porDefecto);
+    EXPECT_EQ(bytesDe("tallysave/se-lee-el-exponente/expect/lista.dat"), porDefecto);
+    EXPECT_EQ(bytesDe("tallysave/dos-argumentos-usan-el-valor-por-defecto/expect/lista.dat"), porDefecto);
 }
 
 TEST(ListaNumerada, TallyloadReadsWhatTallysaveWrote) {
-    EXPECT_EQ(bytesDe("tallyload/after-default-tallysave/files/lista.dat"),
-              bytesDe("tallysave/default-count/expect/lista.dat"));
-    EXPECT_EQ(bytesDe("tallyload/after-tallysave-2000/files/lista.dat"),
-              bytesDe("tallysave/count-2000/expect/lista.dat"));
+    EXPECT_EQ(bytesDe("tallyload/tras-tallysave-por-defecto/files/lista.dat"),
+              bytesDe("tallysave/cantidad-por-defecto/expect/lista.dat"));
+    EXPECT_EQ(bytesDe("tallyload/tras-tallysave-2000/files/lista.dat"),
+              bytesDe("tallysave/cantidad-2000/expect/lista.dat"));
 }
 
 TEST(ListaNumerada, ShortListsOfTallyloadStopBefore987) {
-    comprobarLista(bytesDe("tallyload/too-few-elements/files/lista.dat"), 987);
-    comprobarLista(bytesDe("tallyload/exactly-988-elements/files/lista.dat"), 988);
+    comprobarLista(bytesDe("tallyload/demasiado-pocos-elementos/files/lista.dat"), 987);
+    comprobarLista(bytesDe("tallyload/exactamente-988-elementos/files/lista.dat"), 988);
 }

@@ -10,8 +10,8 @@
 
 namespace {
 
-const std::string escrito = CASOS "/recsaver/six-records-168-bytes/expect/registros.dat";
-const std::string leido = CASOS "/recloader/six-records-from-recsaver/files/registros.dat";
+const std::string escrito = CASOS "/recsaver/seis-registros-168-bytes/expect/registros.dat";
+const std::string leido = CASOS "/recloader/seis-registros-de-recsaver/files/registros.dat";
 
 std::string leerArchivo(const std::string &ruta) {
     std::string bytes;

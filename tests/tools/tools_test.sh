@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# The transcript tools against deliberately wrong programs and case folders: the checker must
+# catch each usual mistake with its one-line hint, the runner must reject a case folder that
+# would check nothing, and neither may leave a scratch folder behind after a passing run.
+# Usage: tools_test.sh <build-folder> <source-folder>
+set -u
+build=$1
+source=$2
+check=$build/tools/comprobar
+runner=$build/tools/transcript
+# The wrappers below run the course's own programs, which the sandbox would hide from them.
+checking=(--sin-caja --casos "$source/casos" --plataforma "$build/tests/platform.txt")
+addup=$build/bin/addup
+agemenu=$build/bin/agemenu
+tallysave=$build/bin/tallysave
+# Built with the sanitizers, the programs need their terabytes of address space, also when a
+# wrapper script runs them.
+grep -q __asan_init "$addup" && checking+=(--memoria 0)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# The tools make their scratch folders here, where they can be counted.
+export TMPDIR=$scratch/tmp
+mkdir "$TMPDIR"
+failures=0
+scratchFolders() { find "$TMPDIR" -mindepth 1 -maxdepth 1 | wc -l; }
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# A wrong version of a program: a script that runs the real one and alters what it prints.
+# (A pipeline hides from the runner that the program waits for input: alter only programs
+# that read nothing.)
+wrapper() {  # name, then the commands
+    printf '#!/bin/bash\nset -o pipefail\n%s\n' "$2" > "$scratch/$1"
+    chmod +x "$scratch/$1"
+}
+# The programs' paths as the wrappers' shell must see them: quoted (folders may hold spaces).
+qaddup=$(printf '%q' "$addup")
+qagemenu=$(printf '%q' "$agemenu")
+qtallysave=$(printf '%q' "$tallysave")
+failing=0  # the failing cases the checker has shown, each of which keeps its scratch folder
+
+# expect <status> <text> <program> <executable>: the checker's status and a line it prints.
+expect() {
+    local want=$1 text=$2 output status
+    output=$("$check" "${checking[@]}" "${@:5}" "$3" "$4" 2>&1)
+    status=$?
+    failing=$((failing + $(grep -c '^✗' <<< "$output")))
+    if [ "$status" != "$want" ]; then
+        fail "$3 with $4: status $status, expected $want"; echo "$output"; return
+    fi
+    if ! grep -qF -- "$text" <<< "$output"; then
+        fail "$3 with $4: no line with «$text»"; echo "$output"
+    fi
+}
+
+expect 0 "1 de 1 casos correctos" addup "$addup"
+wrapper one-byte "$qaddup | sed 's/55/56/'"
+expect 1 "0 de 1 casos correctos" addup "$scratch/one-byte"
+expect 1 "columna 13" addup "$scratch/one-byte"
+wrapper no-final-newline "$qaddup | head -c -1"
+expect 1 "Pista: falta el salto de línea (\\n) del final." addup "$scratch/no-final-newline"
+wrapper extra-newline "$qaddup; echo"
+expect 1 "Pista: sobra un salto de línea (\\n) al final." addup "$scratch/extra-newline"
+wrapper trailing-blank "$qaddup | sed 's/55\$/55 /'"
+expect 1 "Pista: solo difieren los espacios en blanco" addup "$scratch/trailing-blank"
+wrapper blank-line "$qaddup | sed '1d'"
+expect 1 "Pista: falta una línea en blanco." addup "$scratch/blank-line"
+wrapper no-bell "$qtallysave \"\$@\" | tr -d '\\a'"
+expect 1 "Pista: falta el pitido" tallysave "$scratch/no-bell"
+wrapper status-only "$qaddup; exit 3"
+expect 1 "Pista: solo difiere el estado de salida" addup "$scratch/status-only"
+wrapper killed 'kill -SEGV $$'
+expect 1 "señal SIGSEGV" addup "$scratch/killed"
+wrapper endless 'sleep 30'
+expect 1 "no terminó en 1,00 s" addup "$scratch/endless" --tiempo 1
+# Its output reaches the screen only at the end, as a program's without fflush does: the
+# prompt is missing while it waits, and with the input given at once all is right.
+wrapper silent "held=\$(mktemp); $qagemenu > \"\$held\"; status=\$?; cat \"\$held\"; rm -f \"\$held\"; exit \$status"
+expect 1 "falta fflush(stdout) antes de leer." agemenu "$scratch/silent"
+# Waits for a line the case does not give: no flush is missing there.
+wrapper reads-on "read -r more; $qaddup"
+expect 1 "esperó la línea 1 de la entrada, y el caso solo da 0" addup "$scratch/reads-on"
+expect 2 "no es un programa ejecutable" addup "$scratch/nothing-here"
+expect 2 "El curso no tiene casos de «nada»" nada "$addup"
+expect 2 "se omite" peekmod "$addup"
+# Each failing case above keeps its scratch folder, named in its output; the passing one not.
+kept=$(scratchFolders)
+[ "$kept" -eq "$failing" ] || fail "$kept scratch folders kept for $failing failing cases"
+rm -rf "${TMPDIR:?}"/*
+
+# The course's own build passes every case the checker can run.
+rm -rf "${TMPDIR:?}"/*
+for folder in "$source"/casos/*/; do
+    name=$(basename "$folder")
+    [ -x "$build/bin/$name" ] || continue
+    # Only cases of the program itself: those a driver runs are skipped.
+    find "$folder" -mindepth 1 -maxdepth 1 -type d | while read -r c; do [ -f "$c/program" ] || echo x; done | grep -q x || continue
+    output=$("$check" "${checking[@]}" "$name" "$build/bin/$name" 2>&1) || { fail "course's $name"; echo "$output"; }
+done
+
+# A case folder whose expected output is misspelt fails, naming the folder and the file.
+mkdir -p "$scratch/misspelt"
+printf 'x\n' > "$scratch/misspelt/stdin"
+printf 'x\n' > "$scratch/misspelt/stdot"
+output=$("$runner" "$addup" "$scratch/misspelt")
+if [ $? -eq 0 ] || ! grep -q "misspelt holds an unknown file: stdot" <<< "$output"; then
+    fail "a case folder with a misspelt stdout: $output"
+fi
+rm "$scratch/misspelt/stdot"
+output=$("$runner" "$addup" "$scratch/misspelt")
+if [ $? -eq 0 ] || ! grep -q "misspelt has no expected output" <<< "$output"; then
+    fail "a case folder without stdout: $output"
+fi
+
+# Passing runs, and the course's own build above, leave no scratch folder.
+"$runner" "$addup" "$source/casos/addup/suma-de-uno-a-diez" > /dev/null || fail "addup's case"
+[ "$(scratchFolders)" -eq 0 ] || fail "passing cases left scratch folders: $(ls "$TMPDIR")"
+
+exit $(( failures > 0 ))

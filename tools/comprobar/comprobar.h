@@ -1,0 +1,45 @@
+// The course checker: the course's cases of one program against a student's executable
+// (make check), against a whole class's submissions (make corregir), and the recording of a new
+// case from a reference program (make caso).
+#ifndef COMPROBAR_COMPROBAR_H
+#define COMPROBAR_COMPROBAR_H
+
+#include <string>
+#include <vector>
+
+#include "case.h"
+#include "run.h"
+
+// What the command line sets.
+struct Settings {
+    std::vector<fs::path> caseRoots;  // folders laid out as <program>/<case>/
+    fs::path platform;                // the build's platform facts (tests/platform.txt)
+    fs::path library;                 // the build's wuna/ folder: utiles.h and utiles.o
+    fs::path output;                  // make corregir: where the marks and feedback go
+    Limits limits;
+    bool sandbox = true;  // in bubblewrap, when it is there
+    int jobs = 0;         // submissions checked at once (0: one per processor)
+};
+
+// The cases of a program in the roots, loaded whole before anything runs. A folder that is no
+// case is returned in broken with why.
+struct Loaded {
+    std::vector<Case> cases;
+    std::vector<std::string> broken;
+};
+Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots);
+
+// Checks one executable against the cases; what a student sees is written to report as it
+// goes. Returns the count of cases passed and of cases checked.
+struct Tally {
+    int passed = 0;
+    int checked = 0;
+    double seconds = 0;
+};
+Tally checkExecutable(const std::string &program, const fs::path &executable,
+                      const Loaded &loaded, const Settings &settings, FILE *report);
+
+// make corregir: every subfolder of submissions is a student's.
+int gradeClass(const std::string &program, const fs::path &submissions, const Settings &settings);
+
+#endif

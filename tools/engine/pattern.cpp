@@ -1,0 +1,220 @@
+// Matching a program's output against an expected text with placeholders for addresses.
+#include "pattern.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <vector>
+
+// Control bytes shown as escapes, so bells, tabs, NULs and line ends can be seen.
+std::string visible(const std::string &text) {
+    std::string shown;
+    for (unsigned char c : text) {
+        char escape[8];
+        switch (c) {
+        case '\n': shown += "\\n"; break;
+        case '\t': shown += "\\t"; break;
+        case '\r': shown += "\\r"; break;
+        case '\a': shown += "\\a"; break;
+        case '\\': shown += "\\\\"; break;
+        default:
+            if (c < 0x20 || c == 0x7f) {
+                snprintf(escape, sizeof escape, "\\x%02x", c);
+                shown += escape;
+            } else {
+                shown += static_cast<char>(c);
+            }
+        }
+    }
+    return shown;
+}
+
+int lineOf(const std::string &text, size_t offset) {
+    int line = 1;
+    for (size_t i = 0; i < offset && i < text.size(); ++i)
+        line += text[i] == '\n';
+    return line;
+}
+
+namespace {
+
+struct Token {
+    bool literal;
+    size_t at;          // where it starts in the pattern
+    std::string text;   // the literal text, or the whole placeholder as written
+    char kind = 0;      // p, u, x, X or *
+    std::string name = {};
+    int64_t offset = 0;
+};
+
+bool parsePattern(const std::string &pattern, std::vector<Token> &tokens, std::string &error) {
+    size_t position = 0;
+    while (position < pattern.size()) {
+        const size_t open = pattern.find("{{", position);
+        if (open != position) {
+            const size_t end = open == std::string::npos ? pattern.size() : open;
+            tokens.push_back({true, position, pattern.substr(position, end - position)});
+            position = end;
+            continue;
+        }
+        const size_t close = pattern.find("}}", open);
+        if (close == std::string::npos) {
+            error = "unclosed placeholder at line " + std::to_string(lineOf(pattern, open));
+            return false;
+        }
+        const std::string inside = pattern.substr(open + 2, close - open - 2);
+        Token token{false, open, pattern.substr(open, close + 2 - open)};
+        if (inside == "*") {
+            token.kind = '*';
+        } else if (inside.size() > 2 && inside[1] == ':' && strchr("puxX", inside[0]) != nullptr) {
+            token.kind = inside[0];
+            std::string name = inside.substr(2);
+            const size_t sign = name.find_first_of("+-");
+            if (sign != std::string::npos) {
+                const std::string amount = name.substr(sign + 1);
+                char *end = nullptr;
+                const long long value = strtoll(amount.c_str(), &end, 0);
+                if (amount.empty() || *end != '\0') {
+                    error = "bad offset in " + token.text;
+                    return false;
+                }
+                token.offset = name[sign] == '+' ? value : -value;
+                name.resize(sign);
+            }
+            token.name = name;
+        } else {
+            error = "unknown placeholder " + token.text;
+            return false;
+        }
+        tokens.push_back(token);
+        position = close + 2;
+    }
+    return true;
+}
+
+std::string inRadix(char kind, uint64_t value) {
+    char text[32];
+    snprintf(text, sizeof text, kind == 'u' ? "%llu" : kind == 'X' ? "%llX" : "%llx",
+             static_cast<unsigned long long>(value));
+    return text;
+}
+
+bool isDigitOf(char kind, char c) {
+    switch (kind) {
+    case 'u': return c >= '0' && c <= '9';
+    case 'X': return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F');
+    default: return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+    }
+}
+
+// The line of text that holds the byte at offset, without its line feed.
+std::string lineAround(const std::string &text, size_t offset) {
+    offset = std::min(offset, text.size());
+    const size_t begin = offset == 0 ? 0 : text.rfind('\n', offset - 1);
+    const size_t first = begin == std::string::npos || offset == 0 ? 0 : begin + 1;
+    size_t end = text.find('\n', offset);
+    if (end == std::string::npos)
+        end = text.size();
+    return text.substr(first, end - first);
+}
+
+// Says where the output stops matching: its line and column, and both lines.
+PatternMismatch at(PatternMismatch::Kind kind, const std::string &pattern, size_t inPattern,
+                   const std::string &actual, size_t inActual) {
+    PatternMismatch m;
+    m.kind = kind;
+    inActual = std::min(inActual, actual.size());
+    m.line = lineOf(actual, inActual);
+    const size_t lineStart = inActual == 0 ? 0 : actual.rfind('\n', inActual - 1);
+    m.column = inActual - (lineStart == std::string::npos || inActual == 0 ? 0 : lineStart + 1) + 1;
+    m.patternLine = lineAround(pattern, inPattern);
+    m.actualLine = lineAround(actual, inActual);
+    return m;
+}
+
+}  // namespace
+
+bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch) {
+    std::vector<Token> tokens;
+    std::string error;
+    if (!parsePattern(pattern, tokens, error)) {
+        mismatch = PatternMismatch{};
+        mismatch.detail = error;
+        return false;
+    }
+    std::map<std::string, uint64_t> values;
+    size_t position = 0;
+    for (size_t t = 0; t < tokens.size(); ++t) {
+        const Token &token = tokens[t];
+        if (token.literal) {
+            size_t same = 0;
+            while (same < token.text.size() && position + same < actual.size() &&
+                   actual[position + same] == token.text[same])
+                ++same;
+            if (same < token.text.size()) {
+                mismatch = at(PatternMismatch::Literal, pattern, token.at + same, actual, position + same);
+                return false;
+            }
+            position += token.text.size();
+            continue;
+        }
+        if (token.kind == '*') {
+            size_t lineEnd = actual.find('\n', position);
+            if (lineEnd == std::string::npos)
+                lineEnd = actual.size();
+            size_t stop = lineEnd;
+            if (t + 1 < tokens.size() && tokens[t + 1].literal) {
+                // Only the part of the next literal on this line can be searched for; when
+                // the literal starts a new line, the rest of this line is what matches.
+                const std::string &next = tokens[t + 1].text;
+                const std::string onThisLine = next.substr(0, next.find('\n'));
+                const size_t found = onThisLine.empty() ? std::string::npos
+                                                        : actual.find(onThisLine, position);
+                if (found != std::string::npos && found <= lineEnd)
+                    stop = found;
+            }
+            position = stop;
+            continue;
+        }
+        const size_t placeholderAt = position;
+        while (position < actual.size() && actual[position] == ' ')
+            ++position;
+        if (token.kind == 'p') {
+            if (actual.compare(position, 2, "0x") != 0) {
+                mismatch = at(PatternMismatch::NotAPointer, pattern, token.at, actual, placeholderAt);
+                mismatch.placeholder = token.text;
+                return false;
+            }
+            position += 2;
+        }
+        const size_t start = position;
+        while (position < actual.size() && isDigitOf(token.kind, actual[position]))
+            ++position;
+        if (position == start) {
+            mismatch = at(PatternMismatch::NotANumber, pattern, token.at, actual, placeholderAt);
+            mismatch.placeholder = token.text;
+            return false;
+        }
+        const std::string digits = actual.substr(start, position - start);
+        const uint64_t value = strtoull(digits.c_str(), nullptr, token.kind == 'u' ? 10 : 16);
+        const uint64_t base = value - static_cast<uint64_t>(token.offset);
+        const auto known = values.find(token.name);
+        if (known == values.end()) {
+            values[token.name] = base;
+        } else if (known->second != base) {
+            mismatch = at(PatternMismatch::OtherValue, pattern, token.at, actual, start);
+            mismatch.placeholder = token.text;
+            mismatch.found = digits;
+            mismatch.wanted = inRadix(token.kind, known->second + static_cast<uint64_t>(token.offset));
+            return false;
+        }
+    }
+    if (position != actual.size()) {
+        mismatch = at(PatternMismatch::MoreOutput, pattern, pattern.size(), actual, position);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,45 @@
+// Matching a program's output against an expected text with placeholders for the numbers that
+// change from run to run (addresses):
+//   {{p:NAME}}  a pointer as %p prints it (0x...),   {{u:NAME}} a decimal number,
+//   {{x:NAME}}  lower-case hex digits, {{X:NAME}} upper-case hex digits,
+//   {{*}}       anything up to the next literal text on the same line.
+// Blanks of a field width before the number belong to the placeholder. A name seen again must
+// stand for the same value; NAME+OFF or NAME-OFF (decimal or 0x...) must stand for that value
+// plus or minus OFF, which is how chained nodes and field offsets are checked.
+#ifndef ENGINE_PATTERN_H
+#define ENGINE_PATTERN_H
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Where and why the output stops matching.
+struct PatternMismatch {
+    enum Kind {
+        BadPattern,     // the pattern itself is wrong: detail says how
+        Literal,        // the output differs from the pattern's literal text
+        NotAPointer,    // a {{p:}} placeholder found no 0x
+        NotANumber,     // a placeholder found no digits
+        OtherValue,     // a name found a value other than the one it stands for
+        MoreOutput,     // the output goes on after the pattern's end
+    } kind = BadPattern;
+    int line = 1;              // the output's line (from 1)
+    size_t column = 1;         // the first byte of that line that does not match (from 1)
+    std::string patternLine;   // the pattern's line there, placeholders as written
+    std::string actualLine;    // the output's line
+    std::string placeholder;   // the placeholder, for NotAPointer, NotANumber, OtherValue
+    std::string found;         // OtherValue: the digits found
+    std::string wanted;        // OtherValue: the value the name stands for, in its radix
+    std::string detail;        // BadPattern: what is wrong with it
+};
+
+// True if the output matches the pattern; otherwise mismatch says where and why not.
+bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch);
+
+// The text with control bytes written as escapes (\n, \t, \a, \x00...).
+std::string visible(const std::string &text);
+
+// The number of the line (from 1) on which the byte at offset stands.
+int lineOf(const std::string &text, size_t offset);
+
+#endif

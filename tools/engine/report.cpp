@@ -1,0 +1,84 @@
+// Telling a difference readably.
+#include "report.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "case.h"
+
+namespace {
+
+std::string label(const char *word) {
+    char text[32];
+    snprintf(text, sizeof text, "%-8.8s", word);
+    return std::string(text).substr(0, 8) + "| ";
+}
+
+std::string heading(const DiffWords &words, size_t line, size_t column) {
+    char text[160];
+    snprintf(text, sizeof text, "%s %zu, %s %zu\n", words.line, line, words.column, column);
+    return text;
+}
+
+std::string others(const DiffWords &words, size_t count) {
+    if (count == 0)
+        return std::string(words.noOtherLine) + "\n";
+    if (count == 1)
+        return std::string(words.oneOtherLine) + "\n";
+    return std::to_string(count) + " " + words.otherLines + "\n";
+}
+
+}  // namespace
+
+std::string renderDifference(const TextDifference &d, const DiffWords &words) {
+    std::string shown = heading(words, d.line, d.column);
+    for (const std::string &line : d.before)
+        shown += "      " + visible(line) + "\n";
+    // The marker stands under the first differing byte, counted in visible characters.
+    const size_t markerAt = visible(d.expectedLine.substr(0, d.column - 1)).size();
+    shown += label(words.expected) + visible(d.expectedLine) + "\n";
+    shown += label(words.actual) + visible(d.actualLine) + "\n";
+    shown += std::string(10 + markerAt, ' ') + "^\n";
+    for (const std::string &line : d.after)
+        shown += "      " + visible(line) + "\n";
+    return shown + others(words, d.otherLines);
+}
+
+std::string renderMismatch(const PatternMismatch &m, const DiffWords &words) {
+    std::string shown = heading(words, static_cast<size_t>(m.line), m.column);
+    const size_t markerAt = visible(m.actualLine.substr(0, m.column - 1)).size();
+    shown += label(words.expected) + visible(m.patternLine) + "\n";
+    shown += label(words.actual) + visible(m.actualLine) + "\n";
+    shown += std::string(10 + markerAt, ' ') + "^\n";
+    return shown;
+}
+
+std::string conversationView(const std::string &output, const std::string &input,
+                             const std::vector<size_t> &inputAt) {
+    const auto lines = linesWithEnds(input);
+    std::string shown;
+    size_t from = 0;
+    size_t given = 0;
+    for (; given < lines.size() && given < inputAt.size(); ++given) {
+        const size_t at = std::min(inputAt[given], output.size());
+        shown += output.substr(from, at - from) + lines[given];
+        from = at;
+    }
+    shown += output.substr(std::min(from, output.size()));
+    for (; given < lines.size(); ++given)
+        shown += lines[given];
+    return shown;
+}
+
+std::string numberedLines(const std::string &text, int line, int around) {
+    const auto all = linesWithEnds(text);
+    std::string shown;
+    const int first = std::max(1, line - around);
+    const int last = std::min(static_cast<int>(all.size()), line + around);
+    for (int i = first; i <= last; ++i) {
+        char number[32];
+        snprintf(number, sizeof number, "%s%4d| ", i == line ? ">" : " ", i);
+        shown += number + visible(all[static_cast<size_t>(i - 1)]) + "\n";
+    }
+    return shown;
+}

@@ -1,0 +1,39 @@
+// Telling a difference readably, in the words of a front end's language.
+#ifndef ENGINE_REPORT_H
+#define ENGINE_REPORT_H
+
+#include <string>
+#include <vector>
+
+#include "judge.h"
+#include "pattern.h"
+
+struct DiffWords {
+    const char *line;          // "line"
+    const char *column;        // "column"
+    const char *expected;      // "expected"
+    const char *actual;        // "actual"
+    const char *otherLines;    // after a number: "other lines differ"
+    const char *oneOtherLine;  // "1 other line differs"
+    const char *noOtherLine;   // "no other line differs"
+};
+
+// "line N, column M", then a few expected lines before it, the expected and the actual line
+// with a marker under the first differing byte, a few lines after, and how many other lines
+// differ; control bytes made visible.
+std::string renderDifference(const TextDifference &difference, const DiffWords &words);
+
+// The same for a pattern: the pattern's line (placeholders as written) and the output's line,
+// the marker under the output's first byte that does not match.
+std::string renderMismatch(const PatternMismatch &mismatch, const DiffWords &words);
+
+// The conversation as a terminal shows it: the output with each typed line in place, where the
+// program was given it (inputAt: the output's length at that moment). Lines given all at once
+// (no places known) follow the output.
+std::string conversationView(const std::string &output, const std::string &input,
+                             const std::vector<size_t> &inputAt);
+
+// The lines of a text around one line (from 1), numbered, that one marked with >.
+std::string numberedLines(const std::string &text, int line, int around);
+
+#endif

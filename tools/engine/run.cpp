@@ -1,0 +1,667 @@
+// Running a program on a transcript case.
+#include "run.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <sys/syscall.h>
+#endif
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+const char *const execAsOption = "--exec-as";
+const char *const fixedLocale = "C.UTF-8";
+const char *const fixedPath = "/usr/local/bin:/usr/bin:/bin";
+
+int execAs(char **argv) {
+    execv(argv[2], argv + 3);
+    return 127;
+}
+
+std::string temporaryFolder() {
+    const char *folder = getenv("TMPDIR");
+    return folder != nullptr && *folder != '\0' ? folder : "/tmp";
+}
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Writes the case's files/ into the working folder. The copies are writable whatever the case
+// files' mode was (a read-only checkout), since programs rewrite the files they are given.
+bool writeFiles(const std::vector<CaseFile> &files, const fs::path &work, std::string &why) {
+    std::error_code ec;
+    for (const CaseFile &file : files) {
+        const fs::path path = work / file.path;
+        if (file.folder) {
+            fs::create_directories(path, ec);
+        } else {
+            FILE *out = fopen(path.c_str(), "wb");
+            if (out == nullptr || fwrite(file.bytes.data(), 1, file.bytes.size(), out) != file.bytes.size() ||
+                fclose(out) != 0) {
+                why = "cannot write the case's file " + file.path + ": " + strerror(errno);
+                return false;
+            }
+            if (file.executable)
+                fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add, ec);
+        }
+        if (ec) {
+            why = "cannot make the case's folder " + file.path + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+// Makes the scratch folder and its work/ folder, with the case's files and links in it.
+bool prepare(const Case &c, Run &run) {
+    std::string name = temporaryFolder() + "/transcript.XXXXXX";
+    if (mkdtemp(name.data()) == nullptr) {
+        run.setupError = std::string("mkdtemp: ") + strerror(errno);
+        return false;
+    }
+    run.scratch = name;
+    const fs::path work = run.scratch / "work";
+    std::error_code ec;
+    fs::create_directory(work, ec);
+    if (ec) {
+        run.setupError = "cannot make the working folder: " + ec.message();
+        return false;
+    }
+    if (!writeFiles(c.files, work, run.setupError))
+        return false;
+    // Links are made here rather than kept in the tree, where a link to a device would
+    // hang any tool that reads every file.
+    for (const std::string &link : c.links) {
+        const size_t arrow = link.find(" -> ");
+        fs::create_symlink(link.substr(arrow + 4), work / link.substr(0, arrow), ec);
+        if (ec) {
+            run.setupError = "cannot make the link " + link + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+// A child's end is told through this pipe, written by the SIGCHLD handler, so that one poll
+// waits for output and for the end alike, on any POSIX system.
+int childEnded[2] = {-1, -1};
+
+void onChildEnd(int) {
+    const int saved = errno;
+    const char byte = 0;
+    if (write(childEnded[1], &byte, 1) < 0) {
+        // full: a byte already waits there, which says the same
+    }
+    errno = saved;
+}
+
+bool makePipe(int ends[2]) {
+    if (pipe(ends) != 0)
+        return false;
+    for (int i = 0; i < 2; ++i)
+        if (fcntl(ends[i], F_SETFD, FD_CLOEXEC) != 0)
+            return false;
+    return true;
+}
+
+bool watchChildren(std::string &why) {
+    if (childEnded[0] >= 0)
+        return true;
+    if (!makePipe(childEnded) || fcntl(childEnded[0], F_SETFL, O_NONBLOCK) != 0 ||
+        fcntl(childEnded[1], F_SETFL, O_NONBLOCK) != 0) {
+        why = std::string("pipe: ") + strerror(errno);
+        return false;
+    }
+    struct sigaction action = {};
+    action.sa_handler = onChildEnd;
+    action.sa_flags = SA_RESTART | SA_NOCLDSTOP;
+    sigemptyset(&action.sa_mask);
+    if (sigaction(SIGCHLD, &action, nullptr) != 0) {
+        why = std::string("sigaction: ") + strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+// Reads what a pipe holds, keeping at most limit bytes in all; false once the program wrote
+// more than that.
+bool drain(int fd, std::string &into, long limit, bool &sawNew) {
+    char block[65536];
+    for (;;) {
+        const ssize_t count = read(fd, block, sizeof block);
+        if (count <= 0)
+            return true;
+        sawNew = true;
+        const size_t room = limit > 0 ? static_cast<size_t>(limit) - std::min(into.size(), static_cast<size_t>(limit))
+                                      : static_cast<size_t>(count);
+        into.append(block, std::min(room, static_cast<size_t>(count)));
+        if (limit > 0 && static_cast<size_t>(count) > room)
+            return false;
+    }
+}
+
+void forget(int fd) {
+    char block[256];
+    while (read(fd, block, sizeof block) > 0) {
+    }
+}
+
+#ifdef __linux__
+// The system calls that read standard input, by their numbers on this machine's architecture:
+// glibc reads with read, musl's stdio with readv.
+bool isRead(long call) {
+    return call == SYS_read
+#ifdef SYS_readv
+           || call == SYS_readv
+#endif
+        ;
+}
+
+// True when the process, or one it started (a script that runs the program, the sandbox),
+// sleeps in a read of its standard input, and that input is the pipe the runner writes to.
+// The first fields of /proc/<pid>/syscall are the call's number and its first argument.
+bool readsInput(pid_t process, const struct stat &pipe, int depth) {
+    const std::string proc = "/proc/" + std::to_string(process);
+    const std::string calls = readFile(proc + "/syscall", 256).value_or("");
+    char *end = nullptr;
+    const long call = strtol(calls.c_str(), &end, 10);
+    struct stat input;
+    if (end != calls.c_str() && isRead(call) && strtoul(end, nullptr, 16) == 0 &&
+        stat((proc + "/fd/0").c_str(), &input) == 0 && input.st_ino == pipe.st_ino &&
+        input.st_dev == pipe.st_dev)
+        return true;
+    if (depth == 0)
+        return false;
+    const std::string children =
+        readFile(proc + "/task/" + std::to_string(process) + "/children", 4096).value_or("");
+    const char *at = children.c_str();
+    for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
+        if (readsInput(static_cast<pid_t>(pid), pipe, depth - 1))
+            return true;
+        at = end;
+    }
+    return false;
+}
+
+// Whether this machine shows the runner what its children wait on: a child that reads an empty
+// pipe must be seen reading it within a second.
+bool procShowsReads(WaitMode::Reason &why) {
+    int ends[2];
+    if (!makePipe(ends)) {
+        why = WaitMode::NotShown;
+        return false;
+    }
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        char byte;
+        close(ends[1]);
+        _exit(dup2(ends[0], 0) == 0 && read(0, &byte, 1) >= 0 ? 0 : 1);
+    }
+    close(ends[0]);
+    struct stat pipe;
+    bool seen = false;
+    if (child > 0 && fstat(ends[1], &pipe) == 0)
+        for (int tries = 0; tries < 200 && !seen; ++tries) {
+            seen = readsInput(child, pipe, 0);
+            if (!seen)
+                usleep(5000);
+        }
+    close(ends[1]);
+    if (child > 0)
+        waitpid(child, nullptr, 0);
+    if (!seen)
+        why = readFile("/proc/self/syscall", 256) ? WaitMode::NotShown : WaitMode::Unreadable;
+    return seen;
+}
+
+// How many processes this user has now: the limit on processes counts them all.
+long processesOfThisUser() {
+    long count = 0;
+    std::error_code ec;
+    struct stat owner;
+    for (const auto &entry : fs::directory_iterator("/proc", ec))
+        if (isdigit(static_cast<unsigned char>(entry.path().filename().string()[0])) &&
+            stat(entry.path().c_str(), &owner) == 0 && owner.st_uid == getuid())
+            ++count;
+    return ec ? -1 : count;
+}
+#else
+bool readsInput(pid_t, const struct stat &, int) {
+    return false;
+}
+
+bool procShowsReads(WaitMode::Reason &why) {
+    why = WaitMode::NoProc;
+    return false;
+}
+
+long processesOfThisUser() {
+    return -1;
+}
+#endif
+
+// True when the program waits for its next line: it reads, with nothing left in the pipe.
+bool waitingForInput(pid_t child, int inputPipe) {
+    int unread = 0;
+    struct stat pipe;
+    if (ioctl(inputPipe, FIONREAD, &unread) != 0 || unread > 0 || fstat(inputPipe, &pipe) != 0)
+        return false;
+    return readsInput(child, pipe, 4);
+}
+
+// The preload libraries by file name, found through LD_LIBRARY_PATH: the dynamic loader cuts
+// LD_PRELOAD at every space, and a folder's path may hold spaces.
+std::vector<std::string> preloadSettings(const std::vector<fs::path> &libraries) {
+    std::string names, folders;
+    for (const fs::path &library : libraries) {
+        names += (names.empty() ? "" : ":") + library.filename().string();
+        folders += (folders.empty() ? "" : ":") + library.parent_path().string();
+    }
+    return {"LD_PRELOAD=" + names, "LD_LIBRARY_PATH=" + folders};
+}
+
+// Finds a command on the runner's own PATH.
+std::string onPath(const std::string &command) {
+    if (command.find('/') != std::string::npos)
+        return command;
+    const char *path = getenv("PATH");
+    for (const std::string &folder : splitLines(std::string(path != nullptr ? path : "") + "\n")) {
+        size_t start = 0;
+        while (start <= folder.size()) {
+            size_t end = folder.find(':', start);
+            if (end == std::string::npos)
+                end = folder.size();
+            const std::string candidate = folder.substr(start, end - start) + "/" + command;
+            if (end > start && access(candidate.c_str(), X_OK) == 0)
+                return candidate;
+            start = end + 1;
+        }
+    }
+    return {};
+}
+
+// The words that run a program in bubblewrap: the system's folders read-only, a private /tmp,
+// /proc and /dev, the working folder writable, the program's file read-only, and nothing else
+// of this machine: not the checkout, not the cases, not other submissions, no network.
+std::vector<std::string> sandboxWords(const fs::path &program, const fs::path &work,
+                                      const fs::path &self) {
+    std::vector<std::string> words = {onPath("bwrap"), "--unshare-all", "--die-with-parent",
+                                      "--new-session"};
+    for (const char *system : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32",
+                               "/etc", "/opt"}) {
+        std::error_code ec;
+        const auto status = fs::symlink_status(system, ec);
+        if (ec || !fs::exists(status))
+            continue;
+        if (fs::is_symlink(status))
+            words.insert(words.end(), {"--symlink", fs::read_symlink(system, ec).string(), system});
+        else
+            words.insert(words.end(), {"--ro-bind", system, system});
+    }
+    words.insert(words.end(), {"--proc", "/proc", "--dev", "/dev", "--tmpfs", "/tmp",
+                               "--bind", work.string(), work.string(),
+                               "--ro-bind", program.string(), program.string(),
+                               "--ro-bind", self.string(), self.string(),
+                               "--chdir", work.string(), "--"});
+    return words;
+}
+
+// A program built with AddressSanitizer reserves terabytes of address space for itself: a
+// memory limit would stop it before main.
+bool sanitized(const fs::path &program) {
+    static fs::path known;
+    static bool answer = false;
+    if (program != known) {
+        known = program;
+        answer = readFile(program, 256L << 20).value_or("").find("__asan_init") != std::string::npos;
+    }
+    return answer;
+}
+
+// The limits, set in the child just before it becomes the program.
+void applyLimits(const Limits &limits, long processesBefore) {
+    auto set = [](int resource, rlim_t value) {
+        struct rlimit limit = {value, value};
+        setrlimit(resource, &limit);
+    };
+    if (limits.cpuSeconds > 0) {
+        // The soft limit sends SIGXCPU, which the runner reports as time spent computing.
+        struct rlimit cpu = {static_cast<rlim_t>(limits.cpuSeconds),
+                             static_cast<rlim_t>(limits.cpuSeconds) + 1};
+        setrlimit(RLIMIT_CPU, &cpu);
+    }
+    if (limits.memoryMiB > 0)
+        set(RLIMIT_AS, static_cast<rlim_t>(limits.memoryMiB) << 20);
+    if (limits.fileBytes > 0)
+        set(RLIMIT_FSIZE, static_cast<rlim_t>(limits.fileBytes));
+    if (limits.processes > 0 && processesBefore >= 0)
+        set(RLIMIT_NPROC, static_cast<rlim_t>(processesBefore + limits.processes));
+    set(RLIMIT_CORE, 0);
+}
+
+}  // namespace
+
+const WaitMode &waitMode() {
+    static const WaitMode mode = [] {
+        WaitMode decided;
+        const char *forced = getenv("TRANSCRIPT_WAIT");
+        if (forced != nullptr && strcmp(forced, "quiet") == 0)
+            return decided;
+        decided.exact = procShowsReads(decided.reason);
+        return decided;
+    }();
+    return mode;
+}
+
+bool sandboxAvailable() {
+    static const bool available = [] {
+        const std::string bwrap = onPath("bwrap");
+        if (bwrap.empty())
+            return false;
+        // Namespaces may be forbidden here (a container): try once.
+        const std::string probe = "'" + bwrap + "' --unshare-all --ro-bind / / true 2>/dev/null";
+        return system(probe.c_str()) == 0;
+    }();
+    return available;
+}
+
+bool cleanUp(const Run &run, bool keep, const Limits &limits) {
+    std::error_code ec;
+    if (run.scratch.empty())
+        return false;
+    if (keep) {
+        uintmax_t size = 0;
+        for (auto entry = fs::recursive_directory_iterator(run.scratch, ec);
+             !ec && entry != fs::recursive_directory_iterator(); entry.increment(ec))
+            if (entry->is_regular_file(ec) && !entry->is_symlink(ec))
+                size += entry->file_size(ec);
+        if (!ec && (limits.keptBytes == 0 || size <= static_cast<uintmax_t>(limits.keptBytes)))
+            return true;
+    }
+    fs::remove_all(run.scratch, ec);
+    return false;
+}
+
+Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
+    Run run;
+    RunOptions options = given;
+    if (!c.failCall.empty()) {
+        // The failcall preload makes the call fail, beside any other preload of the run.
+        const char *failcall = getenv("TRANSCRIPT_FAILCALL");
+        if (failcall == nullptr) {
+            run.setupError = "the case's fail file needs TRANSCRIPT_FAILCALL, the failcall library";
+            return run;
+        }
+        options.preloads.push_back(failcall);
+        options.environment.push_back("FAIL_CALL=" + c.failCall);
+    }
+    if (!watchChildren(run.setupError) || !prepare(c, run))
+        return run;
+    run.started = true;
+    const fs::path work = run.scratch / "work";
+    std::error_code selfError;
+
+    // The program's environment: the fixed settings, then the options' own.
+    std::vector<std::string> environment = {std::string("LC_ALL=") + fixedLocale,
+                                            std::string("LANG=") + fixedLocale,
+                                            std::string("PATH=") + fixedPath,
+                                            "HOME=" + work.string()};
+    environment.insert(environment.end(), options.environment.begin(), options.environment.end());
+    if (!options.preloads.empty() && options.emulator.empty())
+        for (const std::string &setting : preloadSettings(options.preloads))
+            environment.push_back(setting);
+
+    // What is run: the program itself, or the program under a wrapper (valgrind), or under the
+    // emulator (qemu-user, which takes the program's name, and what the emulated system's
+    // loader reads, as options of its own); in the sandbox, the front end itself starts it with
+    // its name (--exec-as).
+    const std::string argv0 = c.argv0.value_or(program.filename().string());
+    std::vector<std::string> arguments;
+    if (options.sandbox)
+        arguments = sandboxWords(program, work, fs::canonical("/proc/self/exe", selfError));
+    if (!options.wrapper.empty()) {
+        arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
+        arguments.push_back(program.string());
+    } else if (!options.emulator.empty()) {
+        arguments.insert(arguments.end(), options.emulator.begin(), options.emulator.end());
+        arguments.insert(arguments.end(), {"-0", argv0});
+        if (!options.preloads.empty())
+            for (const std::string &setting : preloadSettings(options.preloads))
+                arguments.insert(arguments.end(), {"-E", setting});
+        arguments.push_back(program.string());
+    } else if (options.sandbox) {
+        arguments.insert(arguments.end(), {fs::canonical("/proc/self/exe", selfError).string(),
+                                           execAsOption, program.string(), argv0});
+    }
+    const bool direct = arguments.empty();
+    if (direct)
+        arguments.push_back(argv0);
+    arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (const std::string &setting : environment)
+        envp.push_back(const_cast<char *>(setting.c_str()));
+    envp.push_back(nullptr);
+    const std::string executable = direct ? program.string() : onPath(arguments[0]);
+
+    const fs::path inputFile = run.scratch / "stdin";
+    if (!options.conversation) {
+        FILE *file = fopen(inputFile.c_str(), "wb");
+        const std::string &text = c.input.value_or("");
+        if (file == nullptr || fwrite(text.data(), 1, text.size(), file) != text.size() ||
+            fclose(file) != 0) {
+            run.started = false;
+            run.setupError = "cannot write the input file";
+            return run;
+        }
+    }
+    int toChild[2] = {-1, -1};
+    int fromChild[2] = {-1, -1};
+    int errorsFromChild[2] = {-1, -1};
+    int execFailed[2] = {-1, -1};  // the child writes exec's errno here when exec fails
+    if ((options.conversation && !makePipe(toChild)) || !makePipe(fromChild) ||
+        !makePipe(errorsFromChild) || !makePipe(execFailed)) {
+        run.started = false;
+        run.setupError = std::string("pipe: ") + strerror(errno);
+        return run;
+    }
+    const bool exact = options.conversation && waitMode().exact;
+    // An emulator and a wrapper reserve far more address space than the program uses.
+    if (!options.emulator.empty() || !options.wrapper.empty() || sanitized(program))
+        options.limits.memoryMiB = 0;
+    const long processesBefore = options.limits.processes > 0 ? processesOfThisUser() : -1;
+
+    forget(childEnded[0]);
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        // Its own process group, so that whatever it starts ends with it.
+        setpgid(0, 0);
+        const int in = options.conversation ? toChild[0] : open(inputFile.c_str(), O_RDONLY);
+        const int out = options.outputPath.empty()
+                            ? fromChild[1]
+                            : open(options.outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (in < 0 || out < 0 || chdir(work.c_str()) != 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+            dup2(errorsFromChild[1], 2) < 0)
+            _exit(126);
+        signal(SIGPIPE, SIG_DFL);
+        applyLimits(options.limits, processesBefore);
+        // A program is run as it is, so that one built for another system fails to start
+        // (ENOEXEC) instead of being handed to the shell.
+        execve(executable.c_str(), argv.data(), envp.data());
+        const int error = errno;
+        if (write(execFailed[1], &error, sizeof error) < 0) {
+            // the runner then sees status 127 alone
+        }
+        _exit(127);
+    }
+    close(fromChild[1]);
+    close(errorsFromChild[1]);
+    close(execFailed[1]);
+    if (child < 0) {
+        run.started = false;
+        run.setupError = std::string("fork: ") + strerror(errno);
+        close(fromChild[0]);
+        close(errorsFromChild[0]);
+        close(execFailed[0]);
+        return run;
+    }
+    setpgid(child, child);
+    const Clock::time_point started = Clock::now();
+    const Clock::time_point deadline =
+        started + std::chrono::milliseconds(static_cast<long>(options.limits.wallSeconds * 1000));
+
+    std::vector<std::string> lines;
+    fcntl(fromChild[0], F_SETFL, O_NONBLOCK);
+    fcntl(errorsFromChild[0], F_SETFL, O_NONBLOCK);
+    if (options.conversation) {
+        // The runner keeps its own copy of the input pipe's reading end: there it counts what
+        // the program has not read yet, on any system.
+        lines = linesWithEnds(c.input.value_or(""));
+        fcntl(toChild[1], F_SETFL, O_NONBLOCK);
+    }
+    size_t nextLine = 0;
+    bool shownSinceLastLine = false;
+    bool inputOpen = options.conversation;
+    // Without /proc: when the program last wrote, and since when its input pipe is empty.
+    Clock::time_point lastOutput = started;
+    Clock::time_point inputEmptySince = started;
+    bool inputPending = false;
+    std::string toWrite;
+
+    int status = 0;
+    bool exited = false;
+    auto stop = [&](Run::Stop why) {
+        run.stopped = why;
+        kill(-child, SIGKILL);
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    };
+    while (!exited) {
+        if (Clock::now() >= deadline) {
+            stop(Run::WallTime);
+            break;
+        }
+        pollfd watched[3] = {{childEnded[0], POLLIN, 0}, {fromChild[0], POLLIN, 0},
+                             {errorsFromChild[0], POLLIN, 0}};
+        poll(watched, 3, options.conversation ? 5 : 50);
+        forget(childEnded[0]);
+        if (waitpid(child, &status, WNOHANG) == child)
+            exited = true;
+        bool wrote = false, ignored = false;
+        if (!drain(fromChild[0], run.output, options.limits.outputBytes, wrote)) {
+            stop(Run::Output);
+            break;
+        }
+        if (!drain(errorsFromChild[0], run.errors, options.limits.outputBytes, ignored)) {
+            stop(Run::ErrorOutput);
+            break;
+        }
+        if (!options.conversation)
+            continue;
+        const Clock::time_point now = Clock::now();
+        if (wrote) {
+            shownSinceLastLine = true;
+            lastOutput = now;
+        }
+        if (exited || !inputOpen)
+            continue;
+        // A long line goes in as the pipe takes it: the program may never read all of it.
+        if (!toWrite.empty()) {
+            const ssize_t count = write(toChild[1], toWrite.data(), toWrite.size());
+            if (count > 0) {
+                toWrite.erase(0, static_cast<size_t>(count));
+            } else if (count < 0 && errno != EAGAIN) {
+                close(toChild[1]);
+                inputOpen = false;
+                continue;
+            }
+        }
+        // After a last line without a line feed, the program still reads that same line.
+        const bool sameLine = nextLine > 0 && lines[nextLine - 1].back() != '\n';
+        bool waiting;
+        if (exact) {
+            waiting = toWrite.empty() && waitingForInput(child, toChild[0]);
+        } else {
+            int unread = 0;
+            if (ioctl(toChild[0], FIONREAD, &unread) != 0)
+                unread = 0;
+            if (unread > 0)
+                inputPending = true;
+            else if (inputPending) {
+                inputPending = false;
+                inputEmptySince = now;
+            }
+            // All input read and a quiet spell: the program waits. A program that has shown
+            // nothing since its last line is given longer, in case it is only slow.
+            const Clock::time_point quietSince = std::max(lastOutput, inputEmptySince);
+            const auto quiet = std::chrono::milliseconds(
+                shownSinceLastLine || sameLine ? quietMilliseconds : patienceMilliseconds);
+            waiting = toWrite.empty() && unread == 0 && now - quietSince >= quiet;
+        }
+        if (!waiting)
+            continue;
+        // Whatever it wrote before it began to wait is in the pipe by now.
+        if (!drain(fromChild[0], run.output, options.limits.outputBytes, shownSinceLastLine)) {
+            stop(Run::Output);
+            break;
+        }
+        if (!shownSinceLastLine && !sameLine && !run.silentWait) {
+            run.silentWait = true;
+            run.silentWaitInputLine = static_cast<int>(nextLine) + 1;
+        }
+        if (nextLine < lines.size()) {
+            run.inputAt.push_back(run.output.size());
+            toWrite = lines[nextLine++];
+            inputPending = true;
+        } else {
+            close(toChild[1]);
+            inputOpen = false;
+        }
+        shownSinceLastLine = false;
+    }
+    // Whatever is left in the pipes, and whatever the program started that is still there.
+    bool ignored = false;
+    if (run.stopped == Run::NotStopped) {
+        if (!drain(fromChild[0], run.output, options.limits.outputBytes, ignored))
+            run.stopped = Run::Output;
+        if (!drain(errorsFromChild[0], run.errors, options.limits.outputBytes, ignored))
+            run.stopped = Run::ErrorOutput;
+    }
+    kill(-child, SIGKILL);
+    run.finished = run.stopped == Run::NotStopped;
+    if (options.conversation) {
+        if (inputOpen)
+            close(toChild[1]);
+        close(toChild[0]);
+    }
+    close(fromChild[0]);
+    close(errorsFromChild[0]);
+    int error = 0;
+    if (read(execFailed[0], &error, sizeof error) == static_cast<ssize_t>(sizeof error))
+        run.execError = error;
+    close(execFailed[0]);
+    run.seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
+    if (run.finished && run.status == -SIGXCPU) {
+        run.finished = false;
+        run.stopped = Run::CpuTime;
+    }
+    return run;
+}

@@ -299,7 +299,7 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         const SilentWaitCause cause = causeOfSilentWait(c, run, executable, settings);
         fprintf(report, "✗ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(),
                 explain(c, run, problems, settings.limits, cause, executable.string()).text.c_str());
-        if (cleanUp(run, true, settings.limits))
+        if (cleanUp(run, settings.keepScratch, settings.limits))
             fprintf(report, "    (la carpeta de la prueba queda en %s)\n", run.scratch.c_str());
         fflush(report);
     }

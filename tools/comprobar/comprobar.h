@@ -18,6 +18,7 @@ struct Settings {
     fs::path output;                  // make corregir: where the marks and feedback go
     Limits limits;
     bool sandbox = true;  // in bubblewrap, when it is there
+    bool keepScratch = true;  // a failing case's scratch folder stays for the student to look at
     int jobs = 0;         // submissions checked at once (0: one per processor)
 };
 

@@ -162,7 +162,10 @@ std::string csvField(const std::string &text) {
 
 }  // namespace
 
-int gradeClass(const std::string &program, const fs::path &submissions, const Settings &settings) {
+int gradeClass(const std::string &program, const fs::path &submissions, const Settings &given) {
+    // The feedback files go to the students: no scratch folder of this machine is named there.
+    Settings settings = given;
+    settings.keepScratch = false;
     std::vector<Submission> students;
     std::error_code ec;
     for (const auto &entry : fs::directory_iterator(submissions, ec))

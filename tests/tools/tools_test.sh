@@ -41,7 +41,7 @@ failing=0  # the failing cases the checker has shown, each of which keeps its sc
 
 # expect <status> <text> <program> <executable>: the checker's status and a line it prints.
 expect() {
-    local want=$1 text=$2 output status
+    local want=$1 text=$2 status
     output=$("$check" "${checking[@]}" "${@:5}" "$3" "$4" 2>&1)
     status=$?
     failing=$((failing + $(grep -c '^✗' <<< "$output")))
@@ -69,6 +69,13 @@ wrapper no-bell "$qtallysave \"\$@\" | tr -d '\\a'"
 expect 1 "Pista: falta el pitido" tallysave "$scratch/no-bell"
 wrapper status-only "$qaddup; exit 3"
 expect 1 "Pista: solo difiere el estado de salida" addup "$scratch/status-only"
+# Two things differ: no one-line hint can explain it all.
+wrapper two-faults "$qaddup | head -c -1; exit 3"
+expect 1 "terminó con estado 3" addup "$scratch/two-faults"
+grep -q Pista <<< "$output" && fail "a hint given when two things differ: $output"
+# A script that runs the program as its child, not in its place: the child gets every line.
+wrapper child "$qagemenu; exit \$?"
+expect 0 "9 de 9 casos correctos" agemenu "$scratch/child"
 wrapper killed 'kill -SEGV $$'
 expect 1 "señal SIGSEGV" addup "$scratch/killed"
 wrapper endless 'sleep 30'
@@ -112,8 +119,21 @@ if [ $? -eq 0 ] || ! grep -q "misspelt has no expected output" <<< "$output"; th
     fail "a case folder without stdout: $output"
 fi
 
-# Passing runs, and the course's own build above, leave no scratch folder.
+# A file the case expects and the program does not write is reported.
+cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/wants-a-file"
+mkdir "$scratch/wants-a-file/expect"
+printf 'x\n' > "$scratch/wants-a-file/expect/resultado.txt"
+output=$("$runner" "$addup" "$scratch/wants-a-file")
+if [ $? -eq 0 ] || ! grep -q "did not write resultado.txt" <<< "$output"; then
+    fail "a missing expected file: $output"
+fi
+rm -rf "${TMPDIR:?}"/*
+
+# Passing runs, the output sweep, and the course's own build above, leave no scratch folder.
 "$runner" "$addup" "$source/casos/addup/suma-de-uno-a-diez" > /dev/null || fail "addup's case"
+if [ -e /dev/full ]; then
+    "$runner" --stdout-full "$addup" "$source/casos/addup/suma-de-uno-a-diez" > /dev/null || fail "addup's output sweep"
+fi
 [ "$(scratchFolders)" -eq 0 ] || fail "passing cases left scratch folders: $(ls "$TMPDIR")"
 
 exit $(( failures > 0 ))

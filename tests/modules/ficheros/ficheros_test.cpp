@@ -140,8 +140,8 @@ TEST_F(TablaReales, MissingValuesAreNaNAndCounted) {
         EXPECT_TRUE(std::isnan(tabla[k])) << "element " << k;
 }
 
-TEST_F(TablaReales, WordThatIsNoNumberIsSkipped) {
-    EXPECT_EQ(leerTablaReales(&tabla, 1, 3, archivo("1.5 x 2.5\n")), 1);
+TEST_F(TablaReales, WordThatIsNoNumberIsSkippedWhole) {
+    EXPECT_EQ(leerTablaReales(&tabla, 1, 3, archivo("1.5 equis 2.5\n")), 1);
     EXPECT_EQ(tabla[0], 1.5f);
     EXPECT_TRUE(std::isnan(tabla[1]));
     EXPECT_EQ(tabla[2], 2.5f);

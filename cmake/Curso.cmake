@@ -22,13 +22,18 @@ function(curso_module name)
 endfunction()
 
 # curso_program(<name> [SOURCES <files...>] [MODULES <modules...>])
-# Builds build/bin/<name>; the sources default to <name>.cpp in the calling folder.
+# Builds build/bin/<name>; the sources default to <name>.cpp in the calling folder, or to
+# <name>.c for a program written in C.
 function(curso_program name)
   cmake_parse_arguments(P "" "" "SOURCES;MODULES" ${ARGN})
-  if(NOT P_SOURCES)
+  if(NOT P_SOURCES AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${name}.c)
+    set(P_SOURCES ${name}.c)
+  elseif(NOT P_SOURCES)
     set(P_SOURCES ${name}.cpp)
   endif()
   add_executable(${name} ${P_SOURCES})
+  # C's getline and friends are POSIX: named so, since ISO C alone hides them.
+  target_compile_definitions(${name} PRIVATE $<$<COMPILE_LANGUAGE:C>:_POSIX_C_SOURCE=200809L>)
   target_include_directories(${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   # salida checks at exit that standard output was written: every program links it.
   target_link_libraries(${name} PRIVATE curso_flags salida ${P_MODULES})

@@ -28,6 +28,7 @@ entries() {
         arguments = $0; sub(/^[^ \t]+[ \t]*/, "", arguments)
         kind = "programa"
         if (exists("programs/" name "/" name ".cpp")) source = "programs/" name "/" name ".cpp"
+        else if (exists("programs/" name "/" name ".c")) source = "programs/" name "/" name ".c"
         else if (exists("menu/" name ".cpp")) source = "menu/" name ".cpp"
         else if (exists("lib/" name "/" name ".h")) { source = "lib/" name "/" name ".h"; kind = "biblioteca" }
         else {

@@ -22,11 +22,15 @@
 // nada (no hay ejecutable, no hay casos). --corregir: 0 si se corrigió a todos, 2 si no.
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -34,6 +38,7 @@
 #include "comprobar.h"
 #include "explicar.h"
 #include "judge.h"
+#include "pattern.h"
 #include "run.h"
 
 namespace {
@@ -131,6 +136,83 @@ bool writeText(const fs::path &path, const std::string &text) {
     return (file != nullptr && fclose(file) == 0) && written;
 }
 
+// A line cut into its numbers (with the blanks before them, which a field width puts there)
+// and the text between them.
+struct Piece {
+    bool number;
+    bool pointer;  // 0x...
+    std::string text;
+    std::string digits;
+};
+
+std::vector<Piece> piecesOf(const std::string &line) {
+    std::vector<Piece> pieces;
+    size_t at = 0;
+    while (at < line.size()) {
+        size_t start = at;
+        while (at < line.size() && line[at] == ' ')
+            ++at;
+        const bool pointer = line.compare(at, 2, "0x") == 0 && at + 2 < line.size() && isxdigit(static_cast<unsigned char>(line[at + 2]));
+        size_t end = pointer ? at + 2 : at;
+        while (end < line.size() && (pointer ? isxdigit(static_cast<unsigned char>(line[end])) != 0
+                                             : isdigit(static_cast<unsigned char>(line[end])) != 0))
+            ++end;
+        const bool isNumber = end > at + (pointer ? 2 : 0) &&
+                              (end == line.size() || !isalnum(static_cast<unsigned char>(line[end])));
+        if (isNumber) {
+            pieces.push_back({true, pointer, line.substr(start, end - start), line.substr(at, end - at)});
+            at = end;
+            continue;
+        }
+        at = std::max(end, at + 1);
+        if (!pieces.empty() && !pieces.back().number)
+            pieces.back().text += line.substr(start, at - start);
+        else
+            pieces.push_back({false, false, line.substr(start, at - start), ""});
+    }
+    return pieces;
+}
+
+// Two runs that differ only in numbers that change from run to run (addresses): the output as
+// a pattern, each changing number a placeholder, the same value the same name. Nothing when
+// they differ in anything else, or when one value of the first run is two of the second.
+std::optional<std::string> patternOf(const std::string &first, const std::string &second) {
+    const auto a = linesWithEnds(first);
+    const auto b = linesWithEnds(second);
+    if (a.size() != b.size())
+        return std::nullopt;
+    std::map<std::string, std::string> names, partners;
+    std::string pattern;
+    for (size_t line = 0; line < a.size(); ++line) {
+        if (a[line] == b[line]) {
+            pattern += a[line];
+            continue;
+        }
+        const auto x = piecesOf(a[line]);
+        const auto y = piecesOf(b[line]);
+        if (x.size() != y.size())
+            return std::nullopt;
+        for (size_t i = 0; i < x.size(); ++i) {
+            if (x[i].text == y[i].text) {
+                pattern += x[i].text;
+                continue;
+            }
+            if (!x[i].number || !y[i].number || x[i].pointer != y[i].pointer)
+                return std::nullopt;
+            auto [partner, isNew] = partners.emplace(x[i].digits, y[i].digits);
+            if (!isNew && partner->second != y[i].digits)
+                return std::nullopt;
+            if (isNew)
+                names[x[i].digits] = "n" + std::to_string(names.size() + 1);
+            pattern += std::string("{{") + (x[i].pointer ? "p" : "u") + ":" + names[x[i].digits] + "}}";
+        }
+    }
+    PatternMismatch unused;
+    if (!matchPattern(pattern, first, unused) || !matchPattern(pattern, second, unused))
+        return std::nullopt;
+    return pattern;
+}
+
 // make caso: runs the reference program on the input and keeps what it does as a new case.
 int record(const std::string &program, const std::string &name, const fs::path &reference,
            const std::string &inputFile, const std::string &arguments, const std::string &data,
@@ -194,13 +276,18 @@ int record(const std::string &program, const std::string &name, const fs::path &
         options.conversation = false;
         run = runCase(reference, c, options);
     }
-    // The same run twice must give the same bytes, or the case would fail on its own program.
+    // The same run twice must give the same bytes, or the case would fail on its own program;
+    // numbers that change from run to run (addresses) become the placeholders of a stdout.pat.
     const Run again = runCase(reference, c, options);
-    const bool same = again.output == run.output && again.errors == run.errors && again.status == run.status;
+    std::optional<std::string> pattern;
+    if (again.output != run.output)
+        pattern = patternOf(run.output, again.output);
+    const bool same = (again.output == run.output || pattern) && again.errors == run.errors &&
+                      again.status == run.status;
     cleanUp(again, false, settings.limits);
     if (!same) {
-        printf("La salida cambia de una ejecución a otra (¿direcciones de memoria?): escribe el "
-               "caso a mano con un stdout.pat y sus marcadores.\n");
+        printf("La salida cambia de una ejecución a otra en algo más que sus números: no se puede "
+               "grabar como caso.\n");
         cleanUp(run, false, settings.limits);
         return 2;
     }
@@ -214,7 +301,7 @@ int record(const std::string &program, const std::string &name, const fs::path &
             lines += argument + "\n";
         ok = ok && writeText(folder / "args", lines);
     }
-    ok = ok && writeText(folder / "stdout", run.output);
+    ok = ok && (pattern ? writeText(folder / "stdout.pat", *pattern) : writeText(folder / "stdout", run.output));
     if (!run.errors.empty())
         ok = ok && writeText(folder / "stderr", run.errors);
     if (run.status != 0)
@@ -242,8 +329,9 @@ int record(const std::string &program, const std::string &name, const fs::path &
         printf("No se pudo escribir el caso en %s.\n", folder.c_str());
         return 2;
     }
-    printf("Caso grabado en %s (estado %d, %zu bytes de salida%s).\n", folder.c_str(), run.status,
-           run.output.size(), c.batch ? ", entrada de una vez" : "");
+    printf("Caso grabado en %s (estado %d, %zu bytes de salida%s%s).\n", folder.c_str(), run.status,
+           run.output.size(), c.batch ? ", entrada de una vez" : "",
+           pattern ? ", con marcadores para los números que cambian" : "");
     return 0;
 }
 

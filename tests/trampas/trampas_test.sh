@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Three cheats graded by make corregir beside an honest submission, on a copy of addup's
+# cases: reading the expected output through the processes in sight, overwriting it, and
+# running the course's own program. Without the sandbox each cheat works (so the test proves
+# something), yet the honest submission, checked after them, still passes: every case was read
+# before the first submission ran. In the sandbox every cheat fails, and the cases are intact.
+# Usage: trampas_test.sh <source-folder> <build-folder>
+set -u
+source=$1
+build=$2
+if ! command -v bwrap > /dev/null || ! bwrap --unshare-all --ro-bind / / true 2> /dev/null; then
+    echo "bubblewrap is not installed or cannot make namespaces here: no sandbox to test"
+    exit 77
+fi
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+unset MAKEFLAGS MFLAGS MAKELEVEL
+status=0
+
+grade() {  # label, then make's extra variables
+    local label=$1
+    shift
+    rm -rf "$scratch/casos" "$scratch/notas"
+    mkdir -p "$scratch/casos"
+    cp -r "$source/casos/addup" "$scratch/casos/"
+    if ! make -s -C "$source" corregir P=addup BUILD="$build" ENTREGAS="$source/tests/trampas/entregas" \
+            CASOS="$scratch/casos" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" > "$scratch/$label.log" 2>&1; then
+        echo "$label: make corregir failed:"; cat "$scratch/$label.log"; status=1
+    fi
+}
+
+marks() {  # the student's cases passed, from notas.csv
+    awk -F, -v who="$1" '$1 == who { print $2 }' "$scratch/notas/notas.csv"
+}
+
+grade sin-caja SIN_CAJA=1
+for cheat in lee-los-casos usa-el-del-curso; do
+    [ "$(marks "$cheat")" = 1 ] || { echo "unsandboxed, the cheat $cheat did not work: the test proves nothing"; status=1; }
+done
+grep -q '^trampa$' "$scratch"/casos/addup/*/stdout ||
+    { echo "unsandboxed, reescribe-los-casos did not reach the cases: the test proves nothing"; status=1; }
+[ "$(marks honesta)" = 1 ] ||
+    { echo "a submission rewrote the cases and the honest one checked after it failed"; cat "$scratch/sin-caja.log"; status=1; }
+
+grade caja
+grep -q 'caja de arena (bubblewrap)' "$scratch/caja.log" || { echo "not sandboxed:"; cat "$scratch/caja.log"; status=1; }
+for cheat in lee-los-casos reescribe-los-casos usa-el-del-curso; do
+    [ "$(marks "$cheat")" = 0 ] || { echo "in the sandbox, the cheat $cheat passed"; cat "$scratch/caja.log"; status=1; }
+done
+[ "$(marks honesta)" = 1 ] || { echo "in the sandbox, the honest submission failed"; cat "$scratch/caja.log"; status=1; }
+if grep -q trampa "$scratch"/casos/addup/*/stdout; then
+    echo "in the sandbox, a submission rewrote the cases"; status=1
+fi
+exit $status

@@ -88,6 +88,10 @@ expect 1 "falta fflush(stdout) antes de leer." agemenu "$scratch/silent"
 wrapper reads-on "read -r more; $qaddup"
 expect 1 "esperó la línea 1 de la entrada, y el caso solo da 0" addup "$scratch/reads-on"
 expect 2 "no es un programa ejecutable" addup "$scratch/nothing-here"
+# An executable for another architecture: only its header is needed to tell.
+printf '\177ELF\002\001\001\000\000\000\000\000\000\000\000\000\002\000\267\000' > "$scratch/arm64"
+chmod +x "$scratch/arm64"
+expect 1 "es un ejecutable de Linux para ARM de 64 bits" addup "$scratch/arm64"
 expect 2 "El curso no tiene casos de «nada»" nada "$addup"
 expect 2 "se omite" peekmod "$addup"
 # Each failing case above keeps its scratch folder, named in its output; the passing one not.
@@ -128,6 +132,20 @@ if [ $? -eq 0 ] || ! grep -q "did not write resultado.txt" <<< "$output"; then
     fail "a missing expected file: $output"
 fi
 rm -rf "${TMPDIR:?}"/*
+
+# Numbers in case files are read strictly, and anything in a case tree that is no case is
+# listed with why.
+cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/status-in-words"
+printf 'uno\n' > "$scratch/status-in-words/status"
+output=$("$runner" "$addup" "$scratch/status-in-words")
+if [ $? -eq 0 ] || ! grep -q "its status is no exit status" <<< "$output"; then
+    fail "a status that is no number: $output"
+fi
+mkdir -p "$scratch/tree/addup"
+cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/tree/addup/"
+touch "$scratch/tree/addup/notas.txt"
+output=$("$runner" --list "$scratch/tree")
+grep -q "notas.txt.*is no folder" <<< "$output" || fail "a stray file in a case tree is not listed: $output"
 
 # Passing runs, the output sweep, and the course's own build above, leave no scratch folder.
 "$runner" "$addup" "$source/casos/addup/suma-de-uno-a-diez" > /dev/null || fail "addup's case"

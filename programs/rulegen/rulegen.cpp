@@ -66,21 +66,23 @@ char *nombreObjeto(const char *fuente) {
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    Texto herramientas = crearTexto(1024);
-    Texto objetos = crearTexto(1024);
-    Texto reglas = crearTexto(8192);
-
-    // Se abre lo primero: así hasta la ejecución que solo explica el uso deja un makefile nuevo.
-    FILE *makefile = fopen("makefile", "w");
-    if (makefile == nullptr)
-        fallar("open", errno);
-
+    // Sin archivos, solo se explica el uso: un makefile que ya estuviera en la carpeta (uno que
+    // funciona) no se toca.
     if (argc == 1) {
         puts("\nUsage: rulegen c_source_files\n");
         puts("Examples:\n\n\trulegen file1.c file2.c");
         puts("\trulegen *.c\n");
         puts("\trulegen folder_1/*.c folder_2/*.c\n");
+        return 0;
     }
+
+    Texto herramientas = crearTexto(1024);
+    Texto objetos = crearTexto(1024);
+    Texto reglas = crearTexto(8192);
+
+    FILE *makefile = fopen("makefile", "w");
+    if (makefile == nullptr)
+        fallar("open", errno);
 
     anadir(herramientas, objetoHerramientas);
     for (int i = 1; i < argc; i++) {

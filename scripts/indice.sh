@@ -6,6 +6,7 @@
 #   indice.sh ejecutable NAME  fails, saying why, unless NAME is a program that can be run
 #   indice.sh probado NAME     fails, saying why, unless NAME has tests of its own
 #   indice.sh comprobar        fails when the index, the program folders and LEEME.md disagree
+#   indice.sh programas        the programs' names and main sources, one per line, tab between
 set -eu
 cd "$(dirname "$0")/.."
 index=programs/indice.txt
@@ -70,6 +71,9 @@ tabla)
         if ($3 != "programa") name = name " (" $3 ")"
         printf "| %s | %s |\n", name, $6
     }'
+    ;;
+programas)
+    entries | awk -F '\t' -v OFS='\t' '$3 == "programa" { print $2, $4 }'
     ;;
 ejecutable|probado)
     name=${2:-}

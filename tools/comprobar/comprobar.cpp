@@ -136,83 +136,6 @@ bool writeText(const fs::path &path, const std::string &text) {
     return (file != nullptr && fclose(file) == 0) && written;
 }
 
-// A line cut into its numbers (with the blanks before them, which a field width puts there)
-// and the text between them.
-struct Piece {
-    bool number;
-    bool pointer;  // 0x...
-    std::string text;
-    std::string digits;
-};
-
-std::vector<Piece> piecesOf(const std::string &line) {
-    std::vector<Piece> pieces;
-    size_t at = 0;
-    while (at < line.size()) {
-        size_t start = at;
-        while (at < line.size() && line[at] == ' ')
-            ++at;
-        const bool pointer = line.compare(at, 2, "0x") == 0 && at + 2 < line.size() && isxdigit(static_cast<unsigned char>(line[at + 2]));
-        size_t end = pointer ? at + 2 : at;
-        while (end < line.size() && (pointer ? isxdigit(static_cast<unsigned char>(line[end])) != 0
-                                             : isdigit(static_cast<unsigned char>(line[end])) != 0))
-            ++end;
-        const bool isNumber = end > at + (pointer ? 2 : 0) &&
-                              (end == line.size() || !isalnum(static_cast<unsigned char>(line[end])));
-        if (isNumber) {
-            pieces.push_back({true, pointer, line.substr(start, end - start), line.substr(at, end - at)});
-            at = end;
-            continue;
-        }
-        at = std::max(end, at + 1);
-        if (!pieces.empty() && !pieces.back().number)
-            pieces.back().text += line.substr(start, at - start);
-        else
-            pieces.push_back({false, false, line.substr(start, at - start), ""});
-    }
-    return pieces;
-}
-
-// Two runs that differ only in numbers that change from run to run (addresses): the output as
-// a pattern, each changing number a placeholder, the same value the same name. Nothing when
-// they differ in anything else, or when one value of the first run is two of the second.
-std::optional<std::string> patternOf(const std::string &first, const std::string &second) {
-    const auto a = linesWithEnds(first);
-    const auto b = linesWithEnds(second);
-    if (a.size() != b.size())
-        return std::nullopt;
-    std::map<std::string, std::string> names, partners;
-    std::string pattern;
-    for (size_t line = 0; line < a.size(); ++line) {
-        if (a[line] == b[line]) {
-            pattern += a[line];
-            continue;
-        }
-        const auto x = piecesOf(a[line]);
-        const auto y = piecesOf(b[line]);
-        if (x.size() != y.size())
-            return std::nullopt;
-        for (size_t i = 0; i < x.size(); ++i) {
-            if (x[i].text == y[i].text) {
-                pattern += x[i].text;
-                continue;
-            }
-            if (!x[i].number || !y[i].number || x[i].pointer != y[i].pointer)
-                return std::nullopt;
-            auto [partner, isNew] = partners.emplace(x[i].digits, y[i].digits);
-            if (!isNew && partner->second != y[i].digits)
-                return std::nullopt;
-            if (isNew)
-                names[x[i].digits] = "n" + std::to_string(names.size() + 1);
-            pattern += std::string("{{") + (x[i].pointer ? "p" : "u") + ":" + names[x[i].digits] + "}}";
-        }
-    }
-    PatternMismatch unused;
-    if (!matchPattern(pattern, first, unused) || !matchPattern(pattern, second, unused))
-        return std::nullopt;
-    return pattern;
-}
-
 // make caso: runs the reference program on the input and keeps what it does as a new case.
 int record(const std::string &program, const std::string &name, const fs::path &reference,
            const std::string &inputFile, const std::string &arguments, const std::string &data,
@@ -281,7 +204,7 @@ int record(const std::string &program, const std::string &name, const fs::path &
     const Run again = runCase(reference, c, options);
     std::optional<std::string> pattern;
     if (again.output != run.output)
-        pattern = patternOf(run.output, again.output);
+        pattern = patternOfTwoRuns(run.output, again.output);
     const bool same = (again.output == run.output || pattern) && again.errors == run.errors &&
                       again.status == run.status;
     cleanUp(again, false, settings.limits);

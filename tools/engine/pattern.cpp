@@ -2,12 +2,16 @@
 #include "pattern.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <vector>
+
+#include "case.h"
 
 // Control bytes shown as escapes, so bells, tabs, NULs and line ends can be seen.
 std::string visible(const std::string &text) {
@@ -135,6 +139,43 @@ PatternMismatch at(PatternMismatch::Kind kind, const std::string &pattern, size_
     return m;
 }
 
+// A line cut into its numbers (with the blanks before them, which a field width puts there)
+// and the text between them.
+struct Piece {
+    bool number;
+    bool pointer;  // 0x...
+    std::string text;
+    std::string digits;
+};
+
+std::vector<Piece> piecesOf(const std::string &line) {
+    std::vector<Piece> pieces;
+    size_t at = 0;
+    while (at < line.size()) {
+        size_t start = at;
+        while (at < line.size() && line[at] == ' ')
+            ++at;
+        const bool pointer = line.compare(at, 2, "0x") == 0 && at + 2 < line.size() && isxdigit(static_cast<unsigned char>(line[at + 2]));
+        size_t end = pointer ? at + 2 : at;
+        while (end < line.size() && (pointer ? isxdigit(static_cast<unsigned char>(line[end])) != 0
+                                             : isdigit(static_cast<unsigned char>(line[end])) != 0))
+            ++end;
+        const bool isNumber = end > at + (pointer ? 2 : 0) &&
+                              (end == line.size() || !isalnum(static_cast<unsigned char>(line[end])));
+        if (isNumber) {
+            pieces.push_back({true, pointer, line.substr(start, end - start), line.substr(at, end - at)});
+            at = end;
+            continue;
+        }
+        at = std::max(end, at + 1);
+        if (!pieces.empty() && !pieces.back().number)
+            pieces.back().text += line.substr(start, at - start);
+        else
+            pieces.push_back({false, false, line.substr(start, at - start), ""});
+    }
+    return pieces;
+}
+
 }  // namespace
 
 bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch) {
@@ -217,4 +258,41 @@ bool matchPattern(const std::string &pattern, const std::string &actual, Pattern
         return false;
     }
     return true;
+}
+
+std::optional<std::string> patternOfTwoRuns(const std::string &first, const std::string &second) {
+    const auto a = linesWithEnds(first);
+    const auto b = linesWithEnds(second);
+    if (a.size() != b.size())
+        return std::nullopt;
+    std::map<std::string, std::string> names, partners;
+    std::string pattern;
+    for (size_t line = 0; line < a.size(); ++line) {
+        if (a[line] == b[line]) {
+            pattern += a[line];
+            continue;
+        }
+        const auto x = piecesOf(a[line]);
+        const auto y = piecesOf(b[line]);
+        if (x.size() != y.size())
+            return std::nullopt;
+        for (size_t i = 0; i < x.size(); ++i) {
+            if (x[i].text == y[i].text) {
+                pattern += x[i].text;
+                continue;
+            }
+            if (!x[i].number || !y[i].number || x[i].pointer != y[i].pointer)
+                return std::nullopt;
+            auto [partner, isNew] = partners.emplace(x[i].digits, y[i].digits);
+            if (!isNew && partner->second != y[i].digits)
+                return std::nullopt;
+            if (isNew)
+                names[x[i].digits] = "n" + std::to_string(names.size() + 1);
+            pattern += std::string("{{") + (x[i].pointer ? "p" : "u") + ":" + names[x[i].digits] + "}}";
+        }
+    }
+    PatternMismatch unused;
+    if (!matchPattern(pattern, first, unused) || !matchPattern(pattern, second, unused))
+        return std::nullopt;
+    return pattern;
 }

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // Where and why the output stops matching.
@@ -35,6 +36,12 @@ struct PatternMismatch {
 
 // True if the output matches the pattern; otherwise mismatch says where and why not.
 bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch);
+
+// Two runs of a program that differ only in numbers that change from run to run (addresses):
+// the output as a pattern, each changing number a placeholder, the same value the same name.
+// Nothing when they differ in anything else, or when one value of the first run is two of the
+// second.
+std::optional<std::string> patternOfTwoRuns(const std::string &first, const std::string &second);
 
 // The text with control bytes written as escapes (\n, \t, \a, \x00...).
 std::string visible(const std::string &text);

@@ -70,6 +70,29 @@ std::string conversationView(const std::string &output, const std::string &input
     return shown;
 }
 
+std::string terminalView(const std::string &output, const std::string &input,
+                         const std::vector<size_t> &inputAt) {
+    const std::string text = conversationView(output, input, inputAt);
+    std::string shown;
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        // The length of a well-formed UTF-8 sequence that starts here, or 0.
+        size_t length = c < 0x80 ? 1 : (c & 0xe0) == 0xc0 ? 2 : (c & 0xf0) == 0xe0 ? 3 : (c & 0xf8) == 0xf0 ? 4 : 0;
+        for (size_t k = 1; k < length; ++k)
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80)
+                length = 0;
+        if (length == 0) {
+            shown += "\xef\xbf\xbd";
+            ++i;
+            continue;
+        }
+        if (c != '\a')
+            shown += text.substr(i, length);
+        i += length;
+    }
+    return shown;
+}
+
 std::string numberedLines(const std::string &text, int line, int around) {
     const auto all = linesWithEnds(text);
     std::string shown;

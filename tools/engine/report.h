@@ -33,6 +33,12 @@ std::string renderMismatch(const PatternMismatch &mismatch, const DiffWords &wor
 std::string conversationView(const std::string &output, const std::string &input,
                              const std::vector<size_t> &inputAt);
 
+// What a terminal shows of a conversation: the conversation without the bells, which sound and
+// leave nothing on the screen, and with bytes that are no UTF-8 shown as the terminal shows
+// them (U+FFFD).
+std::string terminalView(const std::string &output, const std::string &input,
+                         const std::vector<size_t> &inputAt);
+
 // The lines of a text around one line (from 1), numbered, that one marked with >.
 std::string numberedLines(const std::string &text, int line, int around);
 

@@ -16,6 +16,11 @@
 //   transcript --list ROOT...                  the case folders of the trees, one per line:
 //                                              program, case, folder, driver, error (tabs)
 //   transcript --wait-mode                     how the conversation sees that a program waits
+//   transcript --session PROGRAM CASE          the case's conversation as a terminal shows it,
+//                                              the typed lines in place (for a statement)
+//   transcript --session-matches PROGRAM CASE FILE
+//                                              whether FILE holds that session (addresses
+//                                              may differ)
 // OPTIONS:
 //   --emulator WORD    run the programs under this command (qemu-user), a word at a time
 //   --seconds S        the time limit of each run (default 20), and of its processor time
@@ -33,11 +38,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "case.h"
 #include "judge.h"
+#include "pattern.h"
 #include "report.h"
 #include "run.h"
 
@@ -347,6 +354,55 @@ int allocationSweep(const fs::path &library, const fs::path &program, int count,
     return failures == 0 ? 0 : 1;
 }
 
+// A statement shows the session in a block of its own lines: the last one ends with a line feed.
+std::string asLines(std::string text) {
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    return text;
+}
+
+int session(const fs::path &program, const char *folder) {
+    Case c;
+    if (!load(folder, c))
+        return 1;
+    const Run run = runCase(program, c, optionsFor(c));
+    cleanUp(run, false, limits);
+    if (!run.started || !run.finished) {
+        fprintf(stderr, "the program did not end: %s\n", run.setupError.c_str());
+        return 1;
+    }
+    const std::string shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt));
+    fwrite(shown.data(), 1, shown.size(), stdout);
+    return fflush(stdout) == 0 ? 0 : 1;
+}
+
+// Whether a statement's stored session is this case's: the same as a fresh one, but for the
+// numbers that change between two fresh ones (addresses), which may differ.
+int sessionMatches(const fs::path &program, const char *folder, const char *stored) {
+    Case c;
+    if (!load(folder, c))
+        return 1;
+    std::string fresh[2];
+    for (std::string &shown : fresh) {
+        const Run run = runCase(program, c, optionsFor(c));
+        cleanUp(run, false, limits);
+        if (!run.started || !run.finished) {
+            printf("the program did not end on its case\n");
+            return 1;
+        }
+        shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt));
+    }
+    const std::string kept = readFile(stored).value_or("");
+    std::optional<std::string> pattern = fresh[0] == fresh[1] ? std::nullopt : patternOfTwoRuns(fresh[0], fresh[1]);
+    PatternMismatch mismatch;
+    if (pattern ? matchPattern(*pattern, kept, mismatch) : kept == fresh[0])
+        return 0;
+    printf("the session differs from its case at %s",
+           pattern ? renderMismatch(mismatch, english).c_str()
+                   : renderDifference(firstDifference(fresh[0], kept), english).c_str());
+    return 1;
+}
+
 int list(int count, char **roots) {
     for (int i = 0; i < count; ++i)
         for (const Listed &entry : listCases(fs::absolute(roots[i])))
@@ -362,8 +418,10 @@ void usage(const char *name) {
             "       %s [OPTIONS] --alloc-sweep LIBRARY PROGRAM CASE...\n"
             "       %s --list ROOT...\n"
             "       %s --wait-mode\n"
+            "       %s --session PROGRAM CASE\n"
+            "       %s --session-matches PROGRAM CASE FILE\n"
             "OPTIONS: --emulator WORD (repeated), --seconds S\n",
-            name, name, name, name, name);
+            name, name, name, name, name, name, name);
 }
 
 }  // namespace
@@ -389,6 +447,10 @@ int main(int argc, char **argv) {
         puts(waitModeLine().c_str());
         return 0;
     }
+    if (argc == 5 && strcmp(argv[1], "--session-matches") == 0)
+        return sessionMatches(fs::absolute(argv[2]), argv[3], argv[4]);
+    if (argc == 4 && strcmp(argv[1], "--session") == 0)
+        return session(fs::absolute(argv[2]), argv[3]);
     if (argc >= 3 && strcmp(argv[1], "--list") == 0)
         return list(argc - 2, argv + 2);
     if (argc >= 4 && strcmp(argv[1], "--stdout-full") == 0)

@@ -14,6 +14,10 @@ WORK     ?= trabajo
 # make check and make corregir: a teacher's own cases beside the course's (only those with
 # SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run, and
 # SIN_CAJA=1 to run without bubblewrap. make caso: the new case's name and input.
+# make check FUENTE=: your own sources, compiled and checked in one step; MEMORIA=1: every
+# case under valgrind too.
+FUENTE   ?=
+MEMORIA  ?=
 CASOS    ?=
 SOLO_CASOS ?=
 ENTREGAS ?=
@@ -23,6 +27,7 @@ ENTRADA  ?=
 DATOS    ?=
 ARCHIVOS ?=
 SIN_CAJA ?=
+TRABAJOS ?=
 LIMITE_TIEMPO   ?=
 LIMITE_CPU      ?=
 LIMITE_MEMORIA  ?=
@@ -58,11 +63,12 @@ CHECKER = '$(BUILD)/tools/comprobar' \
     --plataforma '$(BUILD)/tests/platform.txt' --utiles '$(BUILD)/wuna' \
     $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
     $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
-    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja)
+    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja) \
+    $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS))
 
 # A program name that is wrong stops make at once, with one line that says why.
-ifneq ($(filter run check corregir caso,$(MAKECMDGOALS)),)
-  $(foreach goal,check corregir caso,$(if $(and $(filter $(goal),$(MAKECMDGOALS)),$(if $(P),,x)),$(error make $(goal): falta P=<programa>; make list muestra los que hay)))
+ifneq ($(filter run check corregir caso enunciado,$(MAKECMDGOALS)),)
+  $(foreach goal,check corregir caso enunciado,$(if $(and $(filter $(goal),$(MAKECMDGOALS)),$(if $(P),,x)),$(error make $(goal): falta P=<programa>; make list muestra los que hay)))
   name_error := $(shell $(INDEX) ejecutable $(if $(filter run,$(MAKECMDGOALS)),$(RUN_P),$(P)) 2>&1)
 endif
 $(if $(and $(filter corregir,$(MAKECMDGOALS)),$(if $(ENTREGAS),,x)),$(error make corregir: falta ENTREGAS=<carpeta con una subcarpeta por alumno>))
@@ -72,7 +78,7 @@ ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
 endif
 $(if $(name_error),$(error $(name_error)))
 
-.PHONY: all run list help test check corregir caso install uninstall clean
+.PHONY: all run list help enunciado test check corregir caso install uninstall clean
 
 all:
 	@$(configure)
@@ -88,14 +94,19 @@ run:
 list:
 	@$(INDEX) lista
 
+enunciado:
+	@sh scripts/enunciados.sh mostrar '$(BUILD)' '$(P)'
+
 help:
 	@echo 'make                      compila todos los programas en $(BUILD)/bin/'
 	@echo 'make run P=<nombre> ARGS="..."'
 	@echo '                          compila un programa y lo ejecuta en $(WORK)/ (agemenu si no hay P)'
 	@echo 'make list                 los programas por temas, con lo que muestra cada uno'
 	@echo 'make test [P=<nombre>]    compila y pasa todas las pruebas, o solo las de un programa'
-	@echo 'make check P=<nombre> EXE=<ruta>'
-	@echo '                          pasa los casos del curso de un programa a tu propio ejecutable'
+	@echo 'make enunciado P=<nombre> el enunciado de un programa: qué escribir, qué escribe y una sesión'
+	@echo 'make check P=<nombre> FUENTE=<archivo.c>'
+	@echo '                          compila tu versión y le pasa los casos del curso (o EXE=<ejecutable>)'
+	@echo 'MEMORIA=1                 con make check: también busca errores de memoria con valgrind'
 	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
 	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'
@@ -116,8 +127,9 @@ test:
 
 check:
 	@$(configure)
-	@$(call build,--target comprobar wuna $(if $(EXE),,$(P)))
-	@$(scratch) && $(CHECKER) '$(P)' '$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P))'
+	@$(call build,--target comprobar wuna $(if $(EXE)$(FUENTE),,$(P)))
+	@$(scratch) && $(CHECKER) $(foreach file,$(FUENTE),--fuente '$(call from_origin,$(file))') '$(P)' \
+	    '$(if $(FUENTE),$(BUILD)/mis-programas/$(P)/$(P),$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P)))'
 
 corregir:
 	@$(configure)

@@ -18,6 +18,15 @@ build=${2:-}
 [ $# -ge 2 ] && shift 2
 runner=$build/tools/transcript
 
+# The program that runs a case: the program itself, or the driver its program file names.
+runs() {
+    if [ -f "casos/$1/$2/program" ]; then
+        echo "$build/tests/$(head -n 1 "casos/$1/$2/program")"
+    else
+        echo "$build/bin/$1"
+    fi
+}
+
 # The case a statement names, and its session's block, as it stands in the file.
 case_of() { sed -n 's/^<!-- sesión: \(.*\) -->$/\1/p' "$1" | head -n 1; }
 block_of() {
@@ -30,7 +39,7 @@ case $mode in
 mostrar)
     file=enunciados/$1.md
     [ -f "$file" ] || { echo "no hay enunciado de «$1»; make list muestra los programas" >&2; exit 2; }
-    grep -v '^<!-- sesión: .* -->$' "$file"
+    sed '/^<!-- sesión: .* -->$/d' "$file"
     ;;
 actualizar)
     [ $# -gt 0 ] || set -- $(sh scripts/indice.sh programas | cut -f1)
@@ -40,7 +49,7 @@ actualizar)
         chosen=$(case_of "$file")
         [ -n "$chosen" ] || { echo "$file names no case for its session"; exit 1; }
         session=$(mktemp)
-        if ! "$runner" --session "$build/bin/$name" "casos/$name/$chosen" > "$session"; then
+        if ! "$runner" --session "$(runs "$name" "$chosen")" "casos/$name/$chosen" > "$session"; then
             rm -f "$session"; echo "$file: its case casos/$name/$chosen does not run"; exit 1
         fi
         awk -v session="$session" '
@@ -69,7 +78,7 @@ comprobar)
             echo "$file names no case of $name for its session (<!-- sesión: <caso> -->): «$chosen»"; status=1; continue
         fi
         block_of "$file" > "$stored"
-        if ! out=$("$runner" --session-matches "$build/bin/$name" "casos/$name/$chosen" "$stored"); then
+        if ! out=$("$runner" --session-matches "$(runs "$name" "$chosen")" "casos/$name/$chosen" "$stored"); then
             echo "$file: its session is not what casos/$name/$chosen gives (sh scripts/enunciados.sh actualizar $build $name draws it again):"
             echo "$out"; status=1
         fi

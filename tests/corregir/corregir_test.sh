@@ -59,6 +59,10 @@ grade() {  # label, then the environment's settings for make
             fail "$label: $student's feedback lacks «$text»:"; cat "$file"
         fi
     done < "$here/pistas.txt"
+    # The feedback goes to the students: it names no folder of the teacher's machine.
+    if grep -l -F -e "$source" -e "$scratch" "$notas"/retroalimentacion/*.txt; then
+        fail "$label: feedback files name the teacher's folders"
+    fi
 }
 
 grade "as it is"

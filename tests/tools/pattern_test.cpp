@@ -64,8 +64,8 @@ TEST(Pattern, AMismatchIsToldAtItsOwnLineAndColumnWithBothLines) {
     EXPECT_EQ(mismatch.kind, PatternMismatch::Literal);
     EXPECT_EQ(mismatch.line, 3);
     EXPECT_EQ(mismatch.column, 7u);
-    EXPECT_EQ(mismatch.patternLine, "edad 12 {{u:n}}");
-    EXPECT_EQ(mismatch.actualLine, "edad 13 7");
+    EXPECT_EQ(mismatch.patternLine, "edad 12 {{u:n}}\n");
+    EXPECT_EQ(mismatch.actualLine, "edad 13 7\n");
     EXPECT_FALSE(matchPattern("{{p:a}} {{p:a}}\n", "0x10 0x20\n", mismatch));
     EXPECT_EQ(mismatch.kind, PatternMismatch::OtherValue);
     EXPECT_EQ(mismatch.wanted, "10");

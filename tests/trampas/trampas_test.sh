@@ -20,11 +20,11 @@ status=0
 grade() {  # label, then make's extra variables
     local label=$1
     shift
-    rm -rf "$scratch/casos" "$scratch/notas"
-    mkdir -p "$scratch/casos"
-    cp -r "$source/casos/addup" "$scratch/casos/"
+    rm -rf "$scratch/trampas-casos" "$scratch/notas"
+    mkdir -p "$scratch/trampas-casos"
+    cp -r "$source/casos/addup" "$scratch/trampas-casos/"
     if ! make -s -C "$source" corregir P=addup BUILD="$build" ENTREGAS="$source/tests/trampas/entregas" \
-            CASOS="$scratch/casos" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" > "$scratch/$label.log" 2>&1; then
+            CASOS="$scratch/trampas-casos" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" > "$scratch/$label.log" 2>&1; then
         echo "$label: make corregir failed:"; cat "$scratch/$label.log"; status=1
     fi
 }
@@ -33,13 +33,15 @@ marks() {  # the student's cases passed, from notas.csv
     awk -F, -v who="$1" '$1 == who { print $2 }' "$scratch/notas/notas.csv"
 }
 
-grade sin-caja SIN_CAJA=1
+# One at a time, in the order of their names: the honest one (zoe-honesta) comes after the cheat
+# that rewrites the cases, and the cheat that reads them before it.
+grade sin-caja SIN_CAJA=1 TRABAJOS=1
 for cheat in lee-los-casos usa-el-del-curso; do
-    [ "$(marks "$cheat")" = 1 ] || { echo "unsandboxed, the cheat $cheat did not work: the test proves nothing"; status=1; }
+    [ "$(marks "$cheat")" = 1 ] || { echo "unsandboxed, the cheat $cheat did not work: the test proves nothing"; cat "$scratch/notas/retroalimentacion/$cheat.txt"; status=1; }
 done
-grep -q '^trampa$' "$scratch"/casos/addup/*/stdout ||
+grep -q '^trampa$' "$scratch"/trampas-casos/addup/*/stdout ||
     { echo "unsandboxed, reescribe-los-casos did not reach the cases: the test proves nothing"; status=1; }
-[ "$(marks honesta)" = 1 ] ||
+[ "$(marks zoe-honesta)" = 1 ] ||
     { echo "a submission rewrote the cases and the honest one checked after it failed"; cat "$scratch/sin-caja.log"; status=1; }
 
 grade caja
@@ -47,8 +49,8 @@ grep -q 'caja de arena (bubblewrap)' "$scratch/caja.log" || { echo "not sandboxe
 for cheat in lee-los-casos reescribe-los-casos usa-el-del-curso; do
     [ "$(marks "$cheat")" = 0 ] || { echo "in the sandbox, the cheat $cheat passed"; cat "$scratch/caja.log"; status=1; }
 done
-[ "$(marks honesta)" = 1 ] || { echo "in the sandbox, the honest submission failed"; cat "$scratch/caja.log"; status=1; }
-if grep -q trampa "$scratch"/casos/addup/*/stdout; then
+[ "$(marks zoe-honesta)" = 1 ] || { echo "in the sandbox, the honest submission failed"; cat "$scratch/caja.log"; status=1; }
+if grep -q trampa "$scratch"/trampas-casos/addup/*/stdout; then
     echo "in the sandbox, a submission rewrote the cases"; status=1
 fi
 exit $status

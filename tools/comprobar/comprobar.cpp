@@ -10,6 +10,8 @@
 //                                                     el programa de referencia
 // OPCIONES:
 //   --casos CARPETA       casos (CARPETA/<programa>/<caso>/); se pueden dar varias
+//   --fuente ARCHIVO      compila este fuente (o varios: la opción, repetida) en EJECUTABLE
+//                         antes de comprobarlo
 //   --plataforma ARCHIVO  los datos de la plataforma del curso (tests/platform.txt)
 //   --utiles CARPETA      utiles.h y utiles.o, para compilar las entregas (build/wuna)
 //   --notas CARPETA       dónde deja --corregir las notas y lo que ve cada alumno
@@ -17,6 +19,7 @@
 //                         los límites de cada ejecución (0: sin límite)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
 //   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
 // nada (no hay ejecutable, no hay casos). --corregir: 0 si se corrigió a todos, 2 si no.
@@ -35,8 +38,10 @@
 #include <type_traits>
 #include <vector>
 
+#include "compilar.h"
 #include "comprobar.h"
 #include "explicar.h"
+#include "memoria.h"
 #include "judge.h"
 #include "pattern.h"
 #include "run.h"
@@ -77,6 +82,13 @@ RunOptions optionsFor(const Case &c, const Settings &settings) {
     options.conversation = !c.batch;
     options.limits = settings.limits;
     options.sandbox = settings.sandbox && sandboxAvailable();
+    // Under valgrind a program runs some twenty times slower.
+    if (!settings.valgrind.empty()) {
+        options.wrapper = settings.valgrind;
+        options.wrapperLog = true;
+        options.limits.wallSeconds *= 10;
+        options.limits.cpuSeconds *= 10;
+    }
     // Built with the sanitizers, the course's programs keep what the course says they keep: a
     // leak report is no fault of theirs.
     options.environment.push_back("ASAN_OPTIONS=detect_leaks=0");
@@ -260,6 +272,13 @@ int record(const std::string &program, const std::string &name, const fs::path &
 
 }  // namespace
 
+std::string notCompiled(const Compiled &compiled) {
+    std::string told = "Tu programa no compila. El primer error del compilador:\n" + indented(compiled.firstError);
+    if (!compiled.explanation.empty())
+        told += "    Qué quiere decir: " + compiled.explanation + ".\n";
+    return told;
+}
+
 Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots) {
     Loaded loaded;
     for (const fs::path &root : roots) {
@@ -280,8 +299,14 @@ Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots)
 Tally checkExecutable(const std::string &program, const fs::path &executable, const Loaded &loaded,
                       const Settings &settings, FILE *report) {
     Tally tally;
-    fprintf(report, "Casos de «%s» con %s\n", program.c_str(), executable.c_str());
+    fprintf(report, "Casos de «%s» con %s\n", program.c_str(),
+            settings.shownAs.empty() ? executable.c_str() : settings.shownAs.c_str());
     waitModeLine(report);
+    if (!settings.valgrind.empty())
+        fprintf(report, "Memoria: cada caso se ejecuta con valgrind, que busca errores de memoria (tarda más).\n");
+    else if (settings.valgrindWanted)
+        fprintf(report, "MEMORIA=1 necesita valgrind, que no está instalado (Debian y Ubuntu: sudo apt "
+                        "install valgrind): se comprueba sin él.\n");
     for (const std::string &broken : loaded.broken) {
         ++tally.checked;
         fprintf(report, "✗ %s\n    el caso está mal formado\n", broken.c_str());
@@ -301,15 +326,23 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             continue;
         }
         const auto problems = judge(c, run);
-        if (problems.empty()) {
+        const MemoryReport memory = readValgrind(run.wrapperLog);
+        std::string memoryTold;
+        for (const std::string &error : memory.errors)
+            memoryTold += "    error de memoria: " + error + "\n";
+        if (!memory.note.empty())
+            memoryTold += "    Nota: " + memory.note + ".\n";
+        if (problems.empty() && memory.errors.empty()) {
             ++tally.passed;
-            fprintf(report, "✓ %s (%s)\n", c.name.c_str(), seconds(run.seconds).c_str());
+            fprintf(report, "✓ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(), memoryTold.c_str());
             cleanUp(run, false, settings.limits);
             continue;
         }
         const SilentWaitCause cause = causeOfSilentWait(c, run, executable, settings);
-        fprintf(report, "✗ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(),
-                explain(c, run, problems, settings.limits, cause, executable.string()).text.c_str());
+        fprintf(report, "✗ %s (%s)\n%s%s", c.name.c_str(), seconds(run.seconds).c_str(),
+                problems.empty() ? ""
+                                 : explain(c, run, problems, settings.limits, cause, executable.string()).text.c_str(),
+                memoryTold.c_str());
         if (cleanUp(run, settings.keepScratch, settings.limits))
             fprintf(report, "    (la carpeta de la prueba queda en %s)\n", run.scratch.c_str());
         fflush(report);
@@ -340,6 +373,9 @@ int main(int argc, char **argv) {
             mode = option;
         } else if (option == "--sin-caja") {
             settings.sandbox = false;
+        } else if (option == "--valgrind") {
+            settings.valgrindWanted = true;
+            settings.valgrind = valgrindCommand();
         } else if (option == "--casos" && hasValue) {
             settings.caseRoots.push_back(fs::absolute(argv[++i]));
         } else if (option == "--plataforma" && hasValue) {
@@ -348,6 +384,8 @@ int main(int argc, char **argv) {
             settings.library = fs::absolute(argv[++i]);
         } else if (option == "--notas" && hasValue) {
             settings.output = fs::absolute(argv[++i]);
+        } else if (option == "--fuente" && hasValue) {
+            settings.sources.push_back(fs::absolute(argv[++i]));
         } else if (option == "--entrada" && hasValue) {
             inputFile = argv[++i];
         } else if (option == "--argumentos" && hasValue) {
@@ -387,6 +425,27 @@ int main(int argc, char **argv) {
     const std::string program = positional[0];
     const fs::path executable = fs::absolute(positional[1]);
     std::error_code ec;
+    // make check FUENTE=: the student's sources become the executable checked.
+    if (!settings.sources.empty()) {
+        for (const fs::path &source : settings.sources)
+            if (!fs::is_regular_file(source, ec)) {
+                printf("No encuentro el archivo %s (FUENTE se lee desde la carpeta donde escribes make).\n",
+                       source.c_str());
+                return 2;
+            }
+        printf("Compilando %s...\n", settings.sources.size() == 1 ? settings.sources[0].filename().c_str()
+                                                                  : "tus fuentes");
+        const Compiled compiled = compile(settings.sources, executable, settings.library);
+        if (!compiled.ok) {
+            printf("%s", notCompiled(compiled).c_str());
+            return 2;
+        }
+        settings.shownAs = "tu programa (" + settings.sources[0].filename().string() +
+                           (settings.sources.size() > 1 ? " y los demás" : "") + ")";
+        if (compiled.log.find("warning:") != std::string::npos)
+            printf("El compilador avisa de algo (léelo: suele ser un error a punto de ocurrir):\n%s",
+                   indented(compiled.log).c_str());
+    }
     if (!fs::is_regular_file(executable, ec) || access(executable.c_str(), X_OK) != 0) {
         printf("%s no es un programa ejecutable: compílalo primero (o revisa la ruta de EXE).\n",
                positional[1].c_str());

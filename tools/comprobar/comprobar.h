@@ -13,12 +13,16 @@
 // What the command line sets.
 struct Settings {
     std::vector<fs::path> caseRoots;  // folders laid out as <program>/<case>/
+    std::vector<fs::path> sources;    // make check FUENTE=: the student's sources to compile
     fs::path platform;                // the build's platform facts (tests/platform.txt)
     fs::path library;                 // the build's wuna/ folder: utiles.h and utiles.o
     fs::path output;                  // make corregir: where the marks and feedback go
     Limits limits;
     bool sandbox = true;  // in bubblewrap, when it is there
     bool keepScratch = true;  // a failing case's scratch folder stays for the student to look at
+    std::vector<std::string> valgrind;  // MEMORIA=1: valgrind and its options, when installed
+    bool valgrindWanted = false;
+    std::string shownAs;  // how the executable is named to the student, when not by its path
     int jobs = 0;         // submissions checked at once (0: one per processor)
 };
 
@@ -39,6 +43,10 @@ struct Tally {
 };
 Tally checkExecutable(const std::string &program, const fs::path &executable,
                       const Loaded &loaded, const Settings &settings, FILE *report);
+
+// What a student is told about sources that do not compile.
+struct Compiled;
+std::string notCompiled(const Compiled &compiled);
 
 // make corregir: every subfolder of submissions is a student's.
 int gradeClass(const std::string &program, const fs::path &submissions, const Settings &settings);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <map>
 
+#include "compilar.h"
 #include "comprobar.h"
 #include "explicar.h"
 
@@ -34,69 +35,6 @@ struct Outcome {
 bool isSource(const fs::path &path) {
     const std::string extension = path.extension().string();
     return extension == ".c" || extension == ".cpp" || extension == ".cc";
-}
-
-// The first line of a compiler's messages that is an error, or the first line at all.
-std::string firstError(const std::string &log) {
-    const auto lines = splitLines(log);
-    for (const std::string &line : lines)
-        if (line.find("error:") != std::string::npos || line.find("undefined reference") != std::string::npos)
-            return line;
-    return lines.empty() ? std::string("(el compilador no dijo nada)") : lines[0];
-}
-
-// Runs a command, its output to a file, for at most two minutes.
-int runCommand(const std::vector<std::string> &command, const fs::path &log) {
-    std::vector<char *> argv;
-    for (const std::string &word : command)
-        argv.push_back(const_cast<char *>(word.c_str()));
-    argv.push_back(nullptr);
-    fflush(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        FILE *out = fopen(log.c_str(), "w");
-        if (out == nullptr || dup2(fileno(out), 1) < 0 || dup2(fileno(out), 2) < 0)
-            _exit(126);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    if (child < 0)
-        return -1;
-    int status = 0;
-    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
-        if (waited == 2400) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return -1;
-        }
-        usleep(50000);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// Compiles a submission's sources with the course's warnings (not as errors: a warning is the
-// student's to read, not a reason for a zero) and the console library.
-bool compile(const std::vector<fs::path> &sources, const fs::path &program, const Settings &settings,
-             std::string &error) {
-    const bool cplusplus = std::any_of(sources.begin(), sources.end(),
-                                       [](const fs::path &p) { return p.extension() != ".c"; });
-    std::vector<std::string> command = {cplusplus ? "c++" : "cc"};
-    if (cplusplus)
-        command.insert(command.end(), {"-std=c++20"});
-    else
-        command.insert(command.end(), {"-std=c11", "-D_POSIX_C_SOURCE=200809L"});
-    command.insert(command.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O1", "-g",
-                                   "-I", settings.library.parent_path().string(), "-I",
-                                   settings.library.string()});
-    for (const fs::path &source : sources)
-        command.push_back(source.string());
-    command.insert(command.end(), {(settings.library / "utiles.o").string(), "-lm", "-o", program.string()});
-    const fs::path log = program.string() + ".log";
-    const int status = runCommand(command, log);
-    if (status == 0)
-        return true;
-    error = firstError(readFile(log).value_or(""));
-    return false;
 }
 
 // Grades one submission, in a process of its own: writes the student's feedback file and a
@@ -126,10 +64,13 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
     if (!sources.empty()) {
         executable = settings.output / "compilados" / s.student / program;
         fs::create_directories(executable.parent_path(), ec);
-        std::string error;
-        if (!compile(sources, executable, settings, error)) {
-            fprintf(report, "Tu programa no compila. El primer error del compilador:\n    %s\n", error.c_str());
+        const Compiled compiled = compile(sources, executable, settings.library);
+        if (!compiled.ok) {
+            fprintf(report, "%s", notCompiled(compiled).c_str());
             outcome.note = "no compila";
+        } else if (compiled.log.find("warning:") != std::string::npos) {
+            fprintf(report, "El compilador avisa de algo (léelo: suele ser un error a punto de ocurrir):\n%s",
+                    indented(compiled.log).c_str());
         }
     } else if (executables.size() == 1) {
         executable = executables[0];
@@ -142,7 +83,9 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
         outcome.total += c.driver.empty() && c.failCall.empty();
     outcome.total += static_cast<int>(loaded.broken.size());
     if (outcome.note.empty()) {
-        const Tally tally = checkExecutable(program, executable, loaded, settings, report);
+        Settings named = settings;
+        named.shownAs = "tu programa";
+        const Tally tally = checkExecutable(program, executable, loaded, named, report);
         outcome.passed = tally.passed;
         outcome.total = tally.checked;
         outcome.seconds = tally.seconds;

@@ -82,6 +82,24 @@ std::string outputHint(const std::string &expected, const std::string &actual) {
     return {};
 }
 
+// The usual mistake in a case whose output is a pattern: the output, mended of it, matches.
+std::string patternHint(const std::string &pattern, const std::string &actual) {
+    PatternMismatch unused;
+    auto matches = [&](const std::string &mended) { return matchPattern(pattern, mended, unused); };
+    if (matches(actual + "\n"))
+        return "falta el salto de línea (\\n) del final";
+    if (!actual.empty() && actual.back() == '\n' && matches(actual.substr(0, actual.size() - 1)))
+        return "sobra un salto de línea (\\n) al final";
+    if (actual.find('\r') != std::string::npos && matches(without(actual, '\r')))
+        return "las líneas acaban en \\r\\n, como en Windows: escribe solo \\n (¿el fuente se "
+               "escribió en Windows con \\r\\n dentro de los textos?)";
+    if (matches(withoutTrailingBlanks(actual)))
+        return "sobran espacios en blanco al final de alguna línea";
+    if (actual.find('\a') != std::string::npos && matches(without(actual, '\a')))
+        return "sobra un pitido (\\a)";
+    return {};
+}
+
 // The usual signals by name; others by number.
 std::string signalName(int number) {
     static const struct {
@@ -218,11 +236,28 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             break;
         }
     }
+    // Where the output first differs, shown as the student saw it: the typed lines in place.
+    for (const Problem &p : problems) {
+        if (run.inputAt.empty() || (p.kind != Problem::Output && p.kind != Problem::Pattern) ||
+            (p.kind == Problem::Pattern && p.mismatch.kind == PatternMismatch::BadPattern))
+            continue;
+        const size_t line = p.kind == Problem::Output ? p.difference.line : static_cast<size_t>(p.mismatch.line);
+        const size_t column = p.kind == Problem::Output ? p.difference.column : p.mismatch.column;
+        size_t offset = 0;
+        for (size_t seen = 1; seen < line && offset < run.output.size(); ++offset)
+            seen += run.output[offset] == '\n';
+        text += "    Así se vio (lo tecleado, en su sitio), hasta donde difiere:\n" +
+                indented(conversationUpTo(run.output, c.input.value_or(""), run.inputAt,
+                                          std::min(offset + column - 1, run.output.size()), 6));
+        break;
+    }
     Explained explained;
     if (problems.size() == 1) {
         const Problem &p = problems[0];
         if (p.kind == Problem::Output)
             explained.hint = outputHint(p.expected, p.actual);
+        else if (p.kind == Problem::Pattern && p.mismatch.kind != PatternMismatch::BadPattern)
+            explained.hint = patternHint(p.expected, p.actual);
         else if (p.kind == Problem::Status)
             explained.hint = "solo difiere el estado de salida (el valor que devuelve main o que recibe exit)";
         else if (p.kind == Problem::Errors)
@@ -235,10 +270,10 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             explained.hint = "¿un scanf con \\n o un espacio al final del formato? Sigue leyendo hasta "
                              "encontrar algo que no sea un blanco";
     }
-    (void)c;
-    (void)run;
-    if (!explained.hint.empty())
-        text += "    Pista: " + explained.hint + ".\n";
+    if (!explained.hint.empty()) {
+        const char last = explained.hint.back();
+        text += "    Pista: " + explained.hint + (last == '?' || last == '.' || last == '!' ? "\n" : ".\n");
+    }
     explained.text = text;
     return explained;
 }

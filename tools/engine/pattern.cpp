@@ -114,14 +114,14 @@ bool isDigitOf(char kind, char c) {
     }
 }
 
-// The line of text that holds the byte at offset, without its line feed.
+// The line of text that holds the byte at offset, with its line feed when it has one, so that
+// a line that ends where the other goes on shows it.
 std::string lineAround(const std::string &text, size_t offset) {
     offset = std::min(offset, text.size());
     const size_t begin = offset == 0 ? 0 : text.rfind('\n', offset - 1);
     const size_t first = begin == std::string::npos || offset == 0 ? 0 : begin + 1;
     size_t end = text.find('\n', offset);
-    if (end == std::string::npos)
-        end = text.size();
+    end = end == std::string::npos ? text.size() : end + 1;
     return text.substr(first, end - first);
 }
 

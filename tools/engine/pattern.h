@@ -26,8 +26,8 @@ struct PatternMismatch {
     } kind = BadPattern;
     int line = 1;              // the output's line (from 1)
     size_t column = 1;         // the first byte of that line that does not match (from 1)
-    std::string patternLine;   // the pattern's line there, placeholders as written
-    std::string actualLine;    // the output's line
+    std::string patternLine;   // the pattern's line there, placeholders as written, line feed kept
+    std::string actualLine;    // the output's line, line feed kept
     std::string placeholder;   // the placeholder, for NotAPointer, NotANumber, OtherValue
     std::string found;         // OtherValue: the digits found
     std::string wanted;        // OtherValue: the value the name stands for, in its radix

@@ -54,7 +54,7 @@ std::string renderMismatch(const PatternMismatch &m, const DiffWords &words) {
 }
 
 std::string conversationView(const std::string &output, const std::string &input,
-                             const std::vector<size_t> &inputAt) {
+                             const std::vector<size_t> &inputAt, bool conversation) {
     const auto lines = linesWithEnds(input);
     std::string shown;
     size_t from = 0;
@@ -65,14 +65,14 @@ std::string conversationView(const std::string &output, const std::string &input
         from = at;
     }
     shown += output.substr(std::min(from, output.size()));
-    for (; given < lines.size(); ++given)
+    for (; !conversation && given < lines.size(); ++given)
         shown += lines[given];
     return shown;
 }
 
 std::string terminalView(const std::string &output, const std::string &input,
-                         const std::vector<size_t> &inputAt) {
-    const std::string text = conversationView(output, input, inputAt);
+                         const std::vector<size_t> &inputAt, bool conversation) {
+    const std::string text = conversationView(output, input, inputAt, conversation);
     std::string shown;
     for (size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -86,9 +86,31 @@ std::string terminalView(const std::string &output, const std::string &input,
             ++i;
             continue;
         }
-        if (c != '\a')
+        if (c != '\a' && c != '\0')
             shown += text.substr(i, length);
         i += length;
+    }
+    return shown;
+}
+
+std::string conversationUpTo(const std::string &output, const std::string &input,
+                             const std::vector<size_t> &inputAt, size_t outputOffset, int linesBefore) {
+    // Where that place of the output stands in the conversation: after the typed lines given
+    // before it.
+    const auto typed = linesWithEnds(input);
+    size_t at = outputOffset;
+    for (size_t k = 0; k < inputAt.size() && k < typed.size() && inputAt[k] <= outputOffset; ++k)
+        at += typed[k].size();
+    const std::string view = conversationView(output, input, inputAt, true);
+    const auto lines = linesWithEnds(view);
+    const int marked = lineOf(view, at);
+    std::string shown;
+    for (int i = std::max(1, marked - linesBefore); i <= std::min(static_cast<int>(lines.size()), marked + 1); ++i) {
+        std::string line = lines[static_cast<size_t>(i - 1)];
+        if (!line.empty() && line.back() == '\n')
+            line.pop_back();
+        line.erase(std::remove(line.begin(), line.end(), '\a'), line.end());
+        shown += (i == marked ? "> | " : "  | ") + line + "\n";
     }
     return shown;
 }

@@ -28,16 +28,22 @@ std::string renderDifference(const TextDifference &difference, const DiffWords &
 std::string renderMismatch(const PatternMismatch &mismatch, const DiffWords &words);
 
 // The conversation as a terminal shows it: the output with each typed line in place, where the
-// program was given it (inputAt: the output's length at that moment). Lines given all at once
-// (no places known) follow the output.
+// program was given it (inputAt: the output's length at that moment). In a conversation, a line
+// never given was never typed and is not shown; lines given all at once (no places known)
+// follow the output.
 std::string conversationView(const std::string &output, const std::string &input,
-                             const std::vector<size_t> &inputAt);
+                             const std::vector<size_t> &inputAt, bool conversation);
 
-// What a terminal shows of a conversation: the conversation without the bells, which sound and
-// leave nothing on the screen, and with bytes that are no UTF-8 shown as the terminal shows
-// them (U+FFFD).
+// What a terminal shows of a conversation: the conversation without the bells and NUL bytes,
+// which leave nothing on the screen, and with bytes that are no UTF-8 shown as the terminal
+// shows them (U+FFFD).
 std::string terminalView(const std::string &output, const std::string &input,
-                         const std::vector<size_t> &inputAt);
+                         const std::vector<size_t> &inputAt, bool conversation);
+
+// The conversation as the terminal showed it up to a place of the output (an offset), and a
+// line beyond: each line behind "  | ", the one that holds that place behind "> | ".
+std::string conversationUpTo(const std::string &output, const std::string &input,
+                             const std::vector<size_t> &inputAt, size_t outputOffset, int linesBefore);
 
 // The lines of a text around one line (from 1), numbered, that one marked with >.
 std::string numberedLines(const std::string &text, int line, int around);

@@ -21,12 +21,35 @@
 #include <cstring>
 
 const char *const execAsOption = "--exec-as";
+constexpr int statusDescriptor = 4;
 const char *const fixedLocale = "C.UTF-8";
 const char *const fixedPath = "/usr/local/bin:/usr/bin:/bin";
 
+// The sandbox's own first process turns a signal that ended the program into an exit status
+// (128 + the signal): the front end, inside the sandbox, starts the program itself and sends
+// the true way it ended, or exec's errno, back on descriptor 4, which the program never gets.
 int execAs(char **argv) {
-    execv(argv[2], argv + 3);
-    return 127;
+    if (fcntl(statusDescriptor, F_SETFD, FD_CLOEXEC) != 0) {
+        execv(argv[2], argv + 3);
+        return 127;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        execv(argv[2], argv + 3);
+        const int report[2] = {1, errno};
+        if (write(statusDescriptor, report, sizeof report) < 0) {
+            // the runner then sees status 127 alone
+        }
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return 126;
+    const int report[2] = {0, status};
+    if (write(statusDescriptor, report, sizeof report) < 0) {
+        // the runner then reads the sandbox's own status
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
 std::string temporaryFolder() {
@@ -432,7 +455,15 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     std::vector<std::string> arguments;
     if (options.sandbox)
         arguments = sandboxWords(program, work, fs::canonical("/proc/self/exe", selfError));
-    if (!options.wrapper.empty()) {
+    if (options.sandbox && options.emulator.empty()) {
+        const std::vector<std::string> &command = options.wrapper.empty() ? std::vector<std::string>{program.string(), argv0}
+                                                                          : options.wrapper;
+        arguments.insert(arguments.end(), {fs::canonical("/proc/self/exe", selfError).string(), execAsOption,
+                                           options.wrapper.empty() ? program.string() : onPath(command[0])});
+        arguments.insert(arguments.end(), command.begin() + (options.wrapper.empty() ? 1 : 0), command.end());
+        if (!options.wrapper.empty())
+            arguments.push_back(program.string());
+    } else if (!options.wrapper.empty()) {
         arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
         arguments.push_back(program.string());
     } else if (!options.emulator.empty()) {
@@ -442,9 +473,6 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             for (const std::string &setting : preloadSettings(options.preloads))
                 arguments.insert(arguments.end(), {"-E", setting});
         arguments.push_back(program.string());
-    } else if (options.sandbox) {
-        arguments.insert(arguments.end(), {fs::canonical("/proc/self/exe", selfError).string(),
-                                           execAsOption, program.string(), argv0});
     }
     const bool direct = arguments.empty();
     if (direct)
@@ -475,8 +503,10 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     int fromChild[2] = {-1, -1};
     int errorsFromChild[2] = {-1, -1};
     int execFailed[2] = {-1, -1};  // the child writes exec's errno here when exec fails
+    int sandboxStatus[2] = {-1, -1};  // in the sandbox, --exec-as tells how the program ended
     if ((options.conversation && !makePipe(toChild)) || !makePipe(fromChild) ||
-        !makePipe(errorsFromChild) || !makePipe(execFailed)) {
+        !makePipe(errorsFromChild) || !makePipe(execFailed) ||
+        (options.sandbox && !makePipe(sandboxStatus))) {
         run.started = false;
         run.setupError = std::string("pipe: ") + strerror(errno);
         return run;
@@ -493,6 +523,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     if (child == 0) {
         // Its own process group, so that whatever it starts ends with it.
         setpgid(0, 0);
+        // Descriptors 3 and 4 are about to be given out: exec's report moves out of their way.
+        const int failed = fcntl(execFailed[1], F_DUPFD_CLOEXEC, 10);
         const int in = options.conversation ? toChild[0] : open(inputFile.c_str(), O_RDONLY);
         const int out = options.outputPath.empty()
                             ? fromChild[1]
@@ -500,13 +532,21 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         if (in < 0 || out < 0 || chdir(work.c_str()) != 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
             dup2(errorsFromChild[1], 2) < 0)
             _exit(126);
+        if (options.sandbox && (dup2(sandboxStatus[1], statusDescriptor) < 0 ||
+                                fcntl(statusDescriptor, F_SETFD, 0) != 0))
+            _exit(126);
+        if (options.wrapperLog) {
+            const int log = open((run.scratch / "wrapper.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (log < 0 || dup2(log, 3) < 0)
+                _exit(126);
+        }
         signal(SIGPIPE, SIG_DFL);
         applyLimits(options.limits, processesBefore);
         // A program is run as it is, so that one built for another system fails to start
         // (ENOEXEC) instead of being handed to the shell.
         execve(executable.c_str(), argv.data(), envp.data());
         const int error = errno;
-        if (write(execFailed[1], &error, sizeof error) < 0) {
+        if (write(failed, &error, sizeof error) < 0) {
             // the runner then sees status 127 alone
         }
         _exit(127);
@@ -514,6 +554,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     close(fromChild[1]);
     close(errorsFromChild[1]);
     close(execFailed[1]);
+    if (options.sandbox)
+        close(sandboxStatus[1]);
     if (child < 0) {
         run.started = false;
         run.setupError = std::string("fork: ") + strerror(errno);
@@ -609,10 +651,11 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
                 inputEmptySince = now;
             }
             // All input read and a quiet spell: the program waits. A program that has shown
-            // nothing since its last line is given longer, in case it is only slow.
+            // nothing since its last line is given longer, in case it is only slow; once it has
+            // been seen waiting so, the case has failed, and its other lines need not wait.
             const Clock::time_point quietSince = std::max(lastOutput, inputEmptySince);
             const auto quiet = std::chrono::milliseconds(
-                shownSinceLastLine || sameLine ? quietMilliseconds : patienceMilliseconds);
+                shownSinceLastLine || sameLine || run.silentWait ? quietMilliseconds : patienceMilliseconds);
             waiting = toWrite.empty() && unread == 0 && now - quietSince >= quiet;
         }
         if (!waiting)
@@ -657,6 +700,19 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     if (read(execFailed[0], &error, sizeof error) == static_cast<ssize_t>(sizeof error))
         run.execError = error;
     close(execFailed[0]);
+    if (options.sandbox) {
+        int report[2] = {0, 0};
+        if (read(sandboxStatus[0], report, sizeof report) == static_cast<ssize_t>(sizeof report)) {
+            if (report[0] == 1)
+                run.execError = report[1];
+            else if (run.stopped == Run::NotStopped)
+                status = report[1];
+        }
+        close(sandboxStatus[0]);
+    }
+    if (options.wrapperLog)
+        run.wrapperLog = readFile(run.scratch / "wrapper.log", static_cast<size_t>(options.limits.outputBytes))
+                             .value_or("");
     run.seconds = std::chrono::duration<double>(Clock::now() - started).count();
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
     if (run.finished && run.status == -SIGXCPU) {

@@ -50,6 +50,7 @@ struct RunOptions {
     std::vector<fs::path> preloads;        // libraries the dynamic loader preloads
     std::vector<std::string> emulator;     // qemu-user and its options, for another architecture
     std::vector<std::string> wrapper;      // a command the program runs under (valgrind)
+    bool wrapperLog = false;               // descriptor 3 is a file the wrapper reports to
     Limits limits;
     bool sandbox = false;  // in bubblewrap: see sandboxAvailable
 };
@@ -67,6 +68,7 @@ struct Run {
     int execError = 0;       // the program could not be started: errno of exec
     std::string output;      // at most the output limit
     std::string errors;
+    std::string wrapperLog;  // what the wrapper wrote on descriptor 3, at most the output limit
     double seconds = 0;
     fs::path scratch;        // holds work/, the folder the program ran in
     // Conversation: the output's length when each input line was given, so that the

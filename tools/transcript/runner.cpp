@@ -371,7 +371,7 @@ int session(const fs::path &program, const char *folder) {
         fprintf(stderr, "the program did not end: %s\n", run.setupError.c_str());
         return 1;
     }
-    const std::string shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt));
+    const std::string shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt, !c.batch));
     fwrite(shown.data(), 1, shown.size(), stdout);
     return fflush(stdout) == 0 ? 0 : 1;
 }
@@ -390,7 +390,7 @@ int sessionMatches(const fs::path &program, const char *folder, const char *stor
             printf("the program did not end on its case\n");
             return 1;
         }
-        shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt));
+        shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt, !c.batch));
     }
     const std::string kept = readFile(stored).value_or("");
     std::optional<std::string> pattern = fresh[0] == fresh[1] ? std::nullopt : patternOfTwoRuns(fresh[0], fresh[1]);

@@ -1,0 +1,183 @@
+// Compiling a student's sources, and the compiler's first error in Spanish.
+#include "compilar.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+
+#include "case.h"
+
+namespace {
+
+// Runs a command in a folder with its messages to a file, in the C locale (so that they can be
+// recognised), for at most two minutes.
+int runCommand(const std::vector<std::string> &command, const fs::path &folder, const fs::path &log) {
+    std::vector<char *> argv;
+    for (const std::string &word : command)
+        argv.push_back(const_cast<char *>(word.c_str()));
+    argv.push_back(nullptr);
+    fflush(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        FILE *out = fopen(log.c_str(), "w");
+        if (out == nullptr || dup2(fileno(out), 1) < 0 || dup2(fileno(out), 2) < 0 ||
+            chdir(folder.c_str()) != 0)
+            _exit(126);
+        setenv("LC_ALL", "C", 1);
+        execvp(argv[0], argv.data());
+        _exit(127);
+    }
+    if (child < 0)
+        return -1;
+    int status = 0;
+    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
+        if (waited == 2400) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return -1;
+        }
+        usleep(50000);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool has(const std::string &text, const char *part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The quoted name in a message: 'pedirInt' or `pedirInt'.
+std::string quoted(const std::string &error) {
+    const size_t open = error.find_first_of("'`\xe2");
+    if (open == std::string::npos)
+        return {};
+    const size_t start = error[open] == '\xe2' ? open + 3 : open + 1;  // ‘ is three bytes
+    const size_t end = error.find_first_of("'\xe2", start);
+    return end == std::string::npos ? std::string{} : error.substr(start, end - start);
+}
+
+}  // namespace
+
+std::string firstErrorOf(const std::string &log) {
+    const auto lines = splitLines(log);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string &line = lines[i];
+        if (has(line, "collect2:") || has(line, "linker command failed"))
+            continue;
+        if (!has(line, "error:") && !has(line, "undefined reference") && !has(line, "Undefined symbols"))
+            continue;
+        // gcc and clang show the source line and a marker under the place after the message.
+        std::string shown = line;
+        for (size_t k = i + 1; k < lines.size() && k <= i + 3 && !lines[k].empty() && lines[k][0] == ' '; ++k)
+            shown += "\n" + lines[k];
+        return shown;
+    }
+    return lines.empty() ? std::string("(el compilador no dijo nada)") : lines[0];
+}
+
+std::string explainError(const std::string &error) {
+    const std::string name = quoted(error);
+    if (has(error, "undefined reference to") || has(error, "Undefined symbols") || has(error, "undefined symbol")) {
+        if (name == "main" || has(error, "_main"))
+            return "no hay función main, o está mal escrita: todo programa empieza en int main(void)";
+        if (name.rfind("pedir", 0) == 0 || name == "sgets" || name == "salir")
+            return name + " es de utiles y no se encuentra así escrita: mira sus mayúsculas (pedirInt, "
+                          "pedirFloat, pedirDouble, pedir, sgets, salir)";
+        return "el enlazador no encuentra la función " + name +
+               ": ¿está mal escrito su nombre, o falta entregar el archivo que la define?";
+    }
+    if (has(error, "multiple definition of"))
+        return "la función o variable " + name + " está definida dos veces, en dos archivos o en uno";
+    if (has(error, "implicit declaration of function") || has(error, "call to undeclared function"))
+        return "llamas a " + name + " antes de declararla: ¿falta su #include (stdio.h, stdlib.h, "
+                                    "string.h, utiles.h...) o su prototipo antes de usarla?";
+    if (has(error, "undeclared") || has(error, "was not declared in this scope") ||
+        has(error, "use of undeclared identifier"))
+        return "usas " + name + " sin haberlo declarado: ¿falta declarar la variable, está mal "
+                                "escrito, o se declaró dentro de otro bloque?";
+    if (has(error, "expected ';'"))
+        return "falta un punto y coma (;): casi siempre al final de la instrucción de la línea anterior";
+    if (has(error, "expected declaration or statement at end of input") || has(error, "expected '}'"))
+        return "falta cerrar una llave }: cuenta las llaves de cada función y de cada bloque";
+    if (has(error, "expected ')'"))
+        return "falta cerrar un paréntesis )";
+    if (has(error, "missing terminating"))
+        return "un texto no cierra sus comillas en la misma línea";
+    if (has(error, "stray") || has(error, "non-ASCII characters are not allowed"))
+        return "hay un carácter extraño fuera de las comillas (¿comillas tipográficas “ ” o un espacio "
+               "raro copiados de un documento?)";
+    if (has(error, "format") && (has(error, "expects argument of type") || has(error, "specifies type")))
+        return "un formato de printf o scanf no corresponde a su valor: %d es para int, %ld para long, "
+               "%f para double, %c para char, %s para un texto (y scanf quiere la dirección: &x)";
+    if (has(error, "control reaches end of non-void function") ||
+        has(error, "non-void function does not return a value"))
+        return "la función dice que devuelve un valor y puede llegar al final sin return";
+    if (has(error, "too few arguments"))
+        return "llamas a " + name + " con menos argumentos de los que pide su declaración";
+    if (has(error, "too many arguments"))
+        return "llamas a " + name + " con más argumentos de los que pide su declaración";
+    if (has(error, "makes pointer from integer") || has(error, "makes integer from pointer") ||
+        has(error, "incompatible pointer") || has(error, "incompatible integer to pointer") ||
+        has(error, "incompatible pointer to integer") || has(error, "invalid conversion from"))
+        return "mezclas un puntero con un número, o punteros de tipos distintos: ¿falta o sobra un * o un &?";
+    if (has(error, "conflicting types for") || has(error, "redefinition of") || has(error, "redeclaration of"))
+        return name + " se declara dos veces de maneras distintas: el prototipo y la definición deben coincidir";
+    if (has(error, "lvalue required") || has(error, "expression is not assignable"))
+        return "a la izquierda de = tiene que haber una variable: ¿querías comparar con ==?";
+    if (has(error, "assignment to expression with array type") ||
+        (has(error, "array type") && has(error, "not assignable")))
+        return "una tabla no se asigna con =: un texto se copia con strcpy";
+    if (has(error, "subscripted value is"))
+        return "usas [] con algo que no es una tabla ni un puntero";
+    if (has(error, "has no member named") || has(error, "no member named") || has(error, "request for member") ||
+        has(error, "member reference"))
+        return "ese campo no existe en el registro, o usas . donde va -> (con un puntero) o al revés";
+    if (has(error, "No such file or directory") || has(error, "file not found"))
+        return "no se encuentra el archivo del #include: mira cómo está escrito; las cabeceras del "
+               "sistema van entre < > y las tuyas entre comillas";
+    if (has(error, "'else' without a previous 'if'") || has(error, "expected expression before 'else'"))
+        return "un else sin su if: ¿hay un ; justo detrás del paréntesis del if, o falta una llave?";
+    if (has(error, "invalid operands to binary"))
+        return "esa operación no se puede hacer con esos tipos (dos textos no se suman: se unen con strcat)";
+    if (has(error, "expected expression") || has(error, "expected identifier or"))
+        return "sobra o falta algo justo antes de donde marca: un paréntesis, un operador, una coma, un ;";
+    return {};
+}
+
+Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library) {
+    const bool cplusplus = std::any_of(sources.begin(), sources.end(),
+                                       [](const fs::path &p) { return p.extension() != ".c"; });
+    std::vector<std::string> command = {cplusplus ? "c++" : "cc"};
+    if (cplusplus)
+        command.insert(command.end(), {"-std=c++20"});
+    else
+        command.insert(command.end(), {"-std=c11", "-D_POSIX_C_SOURCE=200809L"});
+    command.insert(command.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O0", "-g",
+                                   "-I", library.parent_path().string(), "-I", library.string()});
+#ifdef __linux__
+    // Position-dependent, as the course builds the programs that print their records' addresses
+    // in columns of ten (fieldaddrs, rowwalk): so the addresses of globals fit them.
+    command.insert(command.end(), {"-fno-pie", "-no-pie"});
+#endif
+    // Compiled from their own folder, the messages name the files as the student knows them.
+    const fs::path folder = sources.front().parent_path();
+    const bool together = std::all_of(sources.begin(), sources.end(),
+                                      [&folder](const fs::path &p) { return p.parent_path() == folder; });
+    for (const fs::path &source : sources)
+        command.push_back(together ? source.filename().string() : source.string());
+    command.insert(command.end(), {(library / "utiles.o").string(), "-lm", "-o", program.string()});
+    Compiled compiled;
+    std::error_code ec;
+    fs::create_directories(program.parent_path(), ec);
+    const fs::path log = program.string() + ".log";
+    compiled.ok = runCommand(command, together ? folder : fs::current_path(ec), log) == 0;
+    compiled.log = readFile(log).value_or("");
+    if (!compiled.ok) {
+        compiled.firstError = firstErrorOf(compiled.log);
+        compiled.explanation = explainError(splitLines(compiled.firstError + "\n")[0]);
+    }
+    return compiled;
+}

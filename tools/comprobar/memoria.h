@@ -1,0 +1,20 @@
+// make check MEMORIA=1: every case run under valgrind, whose report is told in Spanish: an
+// invalid read or write, a value never set, a wrong free fail the case; memory never released
+// is a note, since the course's own programs keep some lists until they end.
+#ifndef COMPROBAR_MEMORIA_H
+#define COMPROBAR_MEMORIA_H
+
+#include <string>
+#include <vector>
+
+// valgrind and its options, reporting on descriptor 3; empty when valgrind is not installed.
+std::vector<std::string> valgrindCommand();
+
+struct MemoryReport {
+    std::vector<std::string> errors;  // one Spanish line each, with the source line it names
+    std::string note;                 // memory never released, or empty
+};
+
+MemoryReport readValgrind(const std::string &log);
+
+#endif

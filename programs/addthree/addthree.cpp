@@ -1,4 +1,4 @@
-// addthree: suma tres números enteros y muestra la suma
+// addthree: suma tres números enteros fijos (1, 2 y 3) y muestra la suma
 #include <cstdio>
 
 int main() {

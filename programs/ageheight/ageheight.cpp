@@ -1,4 +1,4 @@
-// ageheight: lee una edad y una talla con scanf y las vuelve a mostrar
+// ageheight: lee con scanf una edad y una talla en metros, y las muestra con la talla en cm
 // Sus textos son bytes de Mac OS Roman: la í es 0x92 y la ñ es 0x96. Cada escape cierra su
 // trozo de cadena, para que ninguna letra que le siga pueda leerse como parte del número.
 #include <cstdio>

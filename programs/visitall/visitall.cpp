@@ -1,4 +1,4 @@
-// visitall: recorre una tabla con un iterador que llama a una función dada con cada elemento
+// visitall: pide cuántos elementos (1 a 10), llena una tabla y la recorre con un iterador
 #include <cstdio>
 #include <cstdlib>
 

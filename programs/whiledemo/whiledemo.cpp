@@ -1,4 +1,4 @@
-// whiledemo: cuenta con un bucle while entre dos límites tomados de la línea de órdenes
+// whiledemo: cuenta con un bucle while entre dos límites dados, o de 1 a 10 si no se dan
 #include <climits>
 #include <cstdio>
 #include <cstdlib>

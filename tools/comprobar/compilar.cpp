@@ -78,6 +78,22 @@ std::string firstErrorOf(const std::string &log) {
     return lines.empty() ? std::string("(el compilador no dijo nada)") : lines[0];
 }
 
+std::string warningsOf(const std::string &log) {
+    std::string shown;
+    std::string explained;
+    for (const std::string &line : splitLines(log)) {
+        if (line.find("warning:") == std::string::npos)
+            continue;
+        shown += line + "\n";
+        if (explained.empty())
+            explained = explainError(line);
+    }
+    if (!shown.empty() && !explained.empty())
+        shown += "Qué quiere decir el primero que se sabe explicar: " + explained +
+                 (explained.back() == '?' ? "\n" : ".\n");
+    return shown;
+}
+
 std::string explainError(const std::string &error) {
     const std::string name = quoted(error);
     if (has(error, "undefined reference to") || has(error, "Undefined symbols") || has(error, "undefined symbol")) {
@@ -98,7 +114,7 @@ std::string explainError(const std::string &error) {
         has(error, "use of undeclared identifier"))
         return "usas " + name + " sin haberlo declarado: ¿falta declarar la variable, está mal "
                                 "escrito, o se declaró dentro de otro bloque?";
-    if (has(error, "expected ';'"))
+    if (has(error, "expected ';'") || has(error, "expected ',' or ';'"))
         return "falta un punto y coma (;): casi siempre al final de la instrucción de la línea anterior";
     if (has(error, "expected declaration or statement at end of input") || has(error, "expected '}'"))
         return "falta cerrar una llave }: cuenta las llaves de cada función y de cada bloque";

@@ -23,6 +23,9 @@ struct Compiled {
 // <wuna/utiles.h>) and utiles.o linked.
 Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library);
 
+// The compiler's warnings, one line each, with what the first usual one means; empty without any.
+std::string warningsOf(const std::string &log);
+
 // The first error of a compiler's messages, and what it means.
 std::string firstErrorOf(const std::string &log);
 std::string explainError(const std::string &error);

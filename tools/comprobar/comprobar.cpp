@@ -275,7 +275,7 @@ int record(const std::string &program, const std::string &name, const fs::path &
 std::string notCompiled(const Compiled &compiled) {
     std::string told = "Tu programa no compila. El primer error del compilador:\n" + indented(compiled.firstError);
     if (!compiled.explanation.empty())
-        told += "    Qué quiere decir: " + compiled.explanation + ".\n";
+        told += "    Qué quiere decir: " + compiled.explanation + (compiled.explanation.back() == '?' ? "\n" : ".\n");
     return told;
 }
 
@@ -442,9 +442,9 @@ int main(int argc, char **argv) {
         }
         settings.shownAs = "tu programa (" + settings.sources[0].filename().string() +
                            (settings.sources.size() > 1 ? " y los demás" : "") + ")";
-        if (compiled.log.find("warning:") != std::string::npos)
+        if (const std::string warnings = warningsOf(compiled.log); !warnings.empty())
             printf("El compilador avisa de algo (léelo: suele ser un error a punto de ocurrir):\n%s",
-                   indented(compiled.log).c_str());
+                   indented(warnings).c_str());
     }
     if (!fs::is_regular_file(executable, ec) || access(executable.c_str(), X_OK) != 0) {
         printf("%s no es un programa ejecutable: compílalo primero (o revisa la ruta de EXE).\n",

@@ -68,9 +68,9 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
         if (!compiled.ok) {
             fprintf(report, "%s", notCompiled(compiled).c_str());
             outcome.note = "no compila";
-        } else if (compiled.log.find("warning:") != std::string::npos) {
+        } else if (const std::string warnings = warningsOf(compiled.log); !warnings.empty()) {
             fprintf(report, "El compilador avisa de algo (léelo: suele ser un error a punto de ocurrir):\n%s",
-                    indented(compiled.log).c_str());
+                    indented(warnings).c_str());
         }
     } else if (executables.size() == 1) {
         executable = executables[0];

@@ -147,6 +147,8 @@ caso:
 
 install: all
 	@DESTDIR='$(DESTDIR)' cmake --install '$(BUILD)' --prefix '$(PREFIX)'
+	@if [ -z '$(DESTDIR)' ] && command -v man > /dev/null && ! man -w pedirInt > /dev/null 2>&1; then \
+	    echo "man no encuentra aún las páginas instaladas: añade a tu ~/.bashrc export MANPATH=\"$(PREFIX)/share/man:\""; fi
 
 # Removes the files listed by the last install (the list leaves DESTDIR out: give the same
 # one), then the folders that leaves empty, up to the prefix, or DESTDIR when given.

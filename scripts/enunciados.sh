@@ -80,7 +80,7 @@ comprobar)
         block_of "$file" > "$stored"
         if ! out=$("$runner" --session-matches "$(runs "$name" "$chosen")" "casos/$name/$chosen" "$stored"); then
             echo "$file: its session is not what casos/$name/$chosen gives (sh scripts/enunciados.sh actualizar $build $name draws it again):"
-            echo "$out"; status=1
+            printf '%s\n' "$out"; status=1
         fi
     done
     exit $status

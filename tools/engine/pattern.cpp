@@ -178,7 +178,10 @@ std::vector<Piece> piecesOf(const std::string &line) {
 
 }  // namespace
 
-bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch) {
+bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch,
+                  std::vector<Matched> *spans) {
+    if (spans != nullptr)
+        spans->clear();
     std::vector<Token> tokens;
     std::string error;
     if (!parsePattern(pattern, tokens, error)) {
@@ -252,6 +255,8 @@ bool matchPattern(const std::string &pattern, const std::string &actual, Pattern
             mismatch.wanted = inRadix(token.kind, known->second + static_cast<uint64_t>(token.offset));
             return false;
         }
+        if (spans != nullptr)
+            spans->push_back({placeholderAt, position - placeholderAt, token.text});
     }
     if (position != actual.size()) {
         mismatch = at(PatternMismatch::MoreOutput, pattern, pattern.size(), actual, position);

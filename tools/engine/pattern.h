@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Where and why the output stops matching.
 struct PatternMismatch {
@@ -34,8 +35,17 @@ struct PatternMismatch {
     std::string detail;        // BadPattern: what is wrong with it
 };
 
-// True if the output matches the pattern; otherwise mismatch says where and why not.
-bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch);
+// Where a placeholder matched in the output: from its blanks to its last digit.
+struct Matched {
+    size_t at;
+    size_t length;
+    std::string placeholder;  // as the pattern writes it: {{p:a}}, {{u:r+30}}
+};
+
+// True if the output matches the pattern; otherwise mismatch says where and why not. When it
+// matches, spans (if given) receive where each placeholder matched, in order.
+bool matchPattern(const std::string &pattern, const std::string &actual, PatternMismatch &mismatch,
+                  std::vector<Matched> *spans = nullptr);
 
 // Two runs of a program that differ only in numbers that change from run to run (addresses):
 // the output as a pattern, each changing number a placeholder, the same value the same name.

@@ -171,7 +171,7 @@ Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, 
         command.insert(command.end(), {"-std=c++20"});
     else
         command.insert(command.end(), {"-std=c11", "-D_POSIX_C_SOURCE=200809L"});
-    command.insert(command.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O0", "-g",
+    command.insert(command.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O0", "-gdwarf-4",
                                    "-I", library.parent_path().string(), "-I", library.string()});
 #ifdef __linux__
     // Position-dependent, as the course builds the programs that print their records' addresses

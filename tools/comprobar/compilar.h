@@ -17,8 +17,9 @@ struct Compiled {
 };
 
 // Compiles the sources (C when all are .c, C++ otherwise) with the course's warnings (not as
-// errors: a warning is the student's to read, not a reason for a zero), unoptimised and with -g
-// so that the memory check names the right source lines,
+// errors: a warning is the student's to read, not a reason for a zero), unoptimised and with
+// debugging information valgrind reads (DWARF 4), so that the memory check names the right
+// source lines,
 // and the console library of the build's wuna/ folder: utiles.h on the include path (also as
 // <wuna/utiles.h>) and utiles.o linked.
 Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library);

@@ -75,6 +75,11 @@ MemoryReport readValgrind(const std::string &log) {
     std::string lostAt;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string text = body(lines[i]);
+        if (text.find("I can't recover") != std::string::npos) {
+            report.errors.push_back("valgrind no pudo leer la información de depuración de este ejecutable "
+                                    "(¿compilado con un clang más nuevo que valgrind?): sin MEMORIA=1 se comprueba");
+            break;
+        }
         for (const Kind &kind : kinds) {
             if (text.rfind(kind.starts, 0) != 0)
                 continue;

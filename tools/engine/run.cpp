@@ -453,16 +453,18 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     // its name (--exec-as).
     const std::string argv0 = c.argv0.value_or(program.filename().string());
     std::vector<std::string> arguments;
+    const std::string self = fs::canonical("/proc/self/exe", selfError).string();
     if (options.sandbox)
-        arguments = sandboxWords(program, work, fs::canonical("/proc/self/exe", selfError));
+        arguments = sandboxWords(program, work, self);
     if (options.sandbox && options.emulator.empty()) {
-        const std::vector<std::string> &command = options.wrapper.empty() ? std::vector<std::string>{program.string(), argv0}
-                                                                          : options.wrapper;
-        arguments.insert(arguments.end(), {fs::canonical("/proc/self/exe", selfError).string(), execAsOption,
-                                           options.wrapper.empty() ? program.string() : onPath(command[0])});
-        arguments.insert(arguments.end(), command.begin() + (options.wrapper.empty() ? 1 : 0), command.end());
-        if (!options.wrapper.empty())
+        // --exec-as PROGRAM NAME ARGUMENTS: the program alone, with its name, or the wrapper.
+        if (options.wrapper.empty()) {
+            arguments.insert(arguments.end(), {self, execAsOption, program.string(), argv0});
+        } else {
+            arguments.insert(arguments.end(), {self, execAsOption, onPath(options.wrapper[0])});
+            arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
             arguments.push_back(program.string());
+        }
     } else if (!options.wrapper.empty()) {
         arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
         arguments.push_back(program.string());

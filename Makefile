@@ -128,7 +128,7 @@ test:
 check:
 	@$(configure)
 	@$(call build,--target comprobar wuna $(if $(EXE)$(FUENTE),,$(P)))
-	@$(scratch) && $(CHECKER) $(foreach file,$(FUENTE),--fuente '$(call from_origin,$(file))') '$(P)' \
+	@$(scratch) && $(CHECKER) $(if $(FUENTE),--origen '$(ORIGIN)' --fuentes '$(FUENTE)') '$(P)' \
 	    '$(if $(FUENTE),$(BUILD)/mis-programas/$(P)/$(P),$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P)))'
 
 corregir:

@@ -12,6 +12,8 @@
 //   --casos CARPETA       casos (CARPETA/<programa>/<caso>/); se pueden dar varias
 //   --fuente ARCHIVO      compila este fuente (o varios: la opción, repetida) en EJECUTABLE
 //                         antes de comprobarlo
+//   --fuentes "A B"       lo mismo con una lista separada por blancos (o un solo archivo, si
+//                         la lista entera lo nombra), relativa a --origen CARPETA
 //   --plataforma ARCHIVO  los datos de la plataforma del curso (tests/platform.txt)
 //   --utiles CARPETA      utiles.h y utiles.o, para compilar las entregas (build/wuna)
 //   --notas CARPETA       dónde deja --corregir las notas y lo que ve cada alumno
@@ -358,6 +360,8 @@ int main(int argc, char **argv) {
     Settings settings;
     std::vector<std::string> positional;
     std::string mode, inputFile, arguments, data, written;
+    fs::path origin = fs::current_path();
+    std::string sourceList;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -386,6 +390,10 @@ int main(int argc, char **argv) {
             settings.output = fs::absolute(argv[++i]);
         } else if (option == "--fuente" && hasValue) {
             settings.sources.push_back(fs::absolute(argv[++i]));
+        } else if (option == "--origen" && hasValue) {
+            origin = argv[++i];
+        } else if (option == "--fuentes" && hasValue) {
+            sourceList = argv[++i];
         } else if (option == "--entrada" && hasValue) {
             inputFile = argv[++i];
         } else if (option == "--argumentos" && hasValue) {
@@ -406,6 +414,17 @@ int main(int argc, char **argv) {
         } else {
             positional.push_back(option);
         }
+    }
+    // --fuentes "a.c b.c", from make's FUENTE: a list of files split at blanks, unless the whole
+    // of it names one file (a folder with spaces); relative to the folder make was typed in.
+    if (!sourceList.empty()) {
+        std::error_code ec;
+        const fs::path whole = origin / sourceList;
+        if (fs::is_regular_file(whole, ec))
+            settings.sources.push_back(whole.lexically_normal());
+        else
+            for (const std::string &word : words(sourceList))
+                settings.sources.push_back((origin / word).lexically_normal());
     }
     if (mode == "--grabar") {
         if (positional.size() != 3) {

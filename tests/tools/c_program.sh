@@ -13,6 +13,7 @@ mkdir "$copy"
 for part in CMakeLists.txt Makefile cmake lib menu modules programs scripts tools tests LEEME.md; do
     cp -r "$source/$part" "$copy/"
 done
+chmod -R u+w "$copy"  # the checkout may be read-only; its copy is ours to change
 unset MAKEFLAGS MFLAGS MAKELEVEL
 
 mkdir "$copy/programs/holac" "$copy/casos" "$copy/casos/holac" "$copy/casos/holac/saluda"

@@ -125,6 +125,7 @@ fi
 
 # A file the case expects and the program does not write is reported.
 cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/wants-a-file"
+chmod -R u+w "$scratch/wants-a-file"  # the checkout may be read-only
 mkdir "$scratch/wants-a-file/expect"
 printf 'x\n' > "$scratch/wants-a-file/expect/resultado.txt"
 output=$("$runner" "$addup" "$scratch/wants-a-file")
@@ -136,6 +137,7 @@ rm -rf "${TMPDIR:?}"/*
 # Numbers in case files are read strictly, and anything in a case tree that is no case is
 # listed with why.
 cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/status-in-words"
+chmod -R u+w "$scratch/status-in-words"
 printf 'uno\n' > "$scratch/status-in-words/status"
 output=$("$runner" "$addup" "$scratch/status-in-words")
 if [ $? -eq 0 ] || ! grep -q "its status is no exit status" <<< "$output"; then
@@ -143,6 +145,7 @@ if [ $? -eq 0 ] || ! grep -q "its status is no exit status" <<< "$output"; then
 fi
 mkdir -p "$scratch/tree/addup"
 cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/tree/addup/"
+chmod -R u+w "$scratch/tree"
 touch "$scratch/tree/addup/notas.txt"
 output=$("$runner" --list "$scratch/tree")
 grep -q "notas.txt.*is no folder" <<< "$output" || fail "a stray file in a case tree is not listed: $output"

@@ -27,6 +27,7 @@ grade() {  # label, then make's extra variables
     rm -rf "$scratch/trampas-casos" "$scratch/notas"
     mkdir -p "$scratch/trampas-casos"
     cp -r "$source/casos/addup" "$scratch/trampas-casos/"
+    chmod -R u+w "$scratch/trampas-casos"  # the checkout may be read-only
     if ! make -s -C "$source" corregir P=addup BUILD="$build" ENTREGAS="$source/tests/trampas/entregas" \
             CASOS="$scratch/trampas-casos" SOLO_CASOS=1 NOTAS="$scratch/notas" "${sanitized[@]}" "$@" > "$scratch/$label.log" 2>&1; then
         echo "$label: make corregir failed:"; cat "$scratch/$label.log"; status=1

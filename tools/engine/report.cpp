@@ -114,16 +114,3 @@ std::string conversationUpTo(const std::string &output, const std::string &input
     }
     return shown;
 }
-
-std::string numberedLines(const std::string &text, int line, int around) {
-    const auto all = linesWithEnds(text);
-    std::string shown;
-    const int first = std::max(1, line - around);
-    const int last = std::min(static_cast<int>(all.size()), line + around);
-    for (int i = first; i <= last; ++i) {
-        char number[32];
-        snprintf(number, sizeof number, "%s%4d| ", i == line ? ">" : " ", i);
-        shown += number + visible(all[static_cast<size_t>(i - 1)]) + "\n";
-    }
-    return shown;
-}

@@ -45,7 +45,4 @@ std::string terminalView(const std::string &output, const std::string &input,
 std::string conversationUpTo(const std::string &output, const std::string &input,
                              const std::vector<size_t> &inputAt, size_t outputOffset, int linesBefore);
 
-// The lines of a text around one line (from 1), numbered, that one marked with >.
-std::string numberedLines(const std::string &text, int line, int around);
-
 #endif

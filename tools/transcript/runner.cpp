@@ -361,16 +361,23 @@ std::string asLines(std::string text) {
     return text;
 }
 
+// Runs a statement's case once; false, saying why, when it cannot be run to its end.
+bool runForStatement(const fs::path &program, const char *folder, Case &c, Run &run) {
+    if (!load(folder, c))
+        return false;
+    run = runCase(program, c, optionsFor(c));
+    cleanUp(run, false, limits);
+    if (run.started && run.finished)
+        return true;
+    printf("the program did not end on its case %s\n", run.setupError.c_str());
+    return false;
+}
+
 int session(const fs::path &program, const char *folder) {
     Case c;
-    if (!load(folder, c))
+    Run run;
+    if (!runForStatement(program, folder, c, run))
         return 1;
-    const Run run = runCase(program, c, optionsFor(c));
-    cleanUp(run, false, limits);
-    if (!run.started || !run.finished) {
-        fprintf(stderr, "the program did not end: %s\n", run.setupError.c_str());
-        return 1;
-    }
     const std::string shown = asLines(terminalView(run.output, c.input.value_or(""), run.inputAt, !c.batch));
     fwrite(shown.data(), 1, shown.size(), stdout);
     return fflush(stdout) == 0 ? 0 : 1;
@@ -380,14 +387,9 @@ int session(const fs::path &program, const char *folder) {
 // numbers the case's own pattern leaves free (addresses), which stand there as its placeholders.
 int sessionMatches(const fs::path &program, const char *folder, const char *stored) {
     Case c;
-    if (!load(folder, c))
+    Run run;
+    if (!runForStatement(program, folder, c, run))
         return 1;
-    const Run run = runCase(program, c, optionsFor(c));
-    cleanUp(run, false, limits);
-    if (!run.started || !run.finished) {
-        printf("the program did not end on its case\n");
-        return 1;
-    }
     std::string output = run.output;
     std::vector<size_t> inputAt = run.inputAt;
     PatternMismatch mismatch;

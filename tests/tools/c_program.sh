@@ -10,7 +10,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 copy=$scratch/curso
 mkdir "$copy"
-for part in CMakeLists.txt Makefile cmake lib menu modules programs scripts tools tests LEEME.md; do
+for part in CMakeLists.txt GNUmakefile cmake lib menu modules programs scripts tools tests LEEME.md; do
     cp -r "$source/$part" "$copy/"
 done
 chmod -R u+w "$copy"  # the checkout may be read-only; its copy is ours to change
@@ -38,6 +38,9 @@ status=0
 listed=$(sh "$copy/scripts/indice.sh" lista)
 grep -q 'holac       saluda en C después de pedir un número' <<< "$listed" ||
     { echo "make list does not show the C program:"; echo "$listed" | tail -n 3; status=1; }
+# A makefile of the student's own in the course's folder (rulegen writes one) does not hide the
+# course's commands: GNU make reads GNUmakefile first.
+printf 'all:\n\t@echo el makefile del alumno\n' > "$copy/makefile"
 ran=$(make -s -C "$copy" run P=holac BUILD="$scratch/build" < "$copy/casos/holac/saluda/stdin" 2>&1)
 grep -q 'Hola 3' <<< "$ran" || { echo "make run P=holac:"; echo "$ran"; status=1; }
 checked=$("$build/tools/comprobar" --sin-caja --casos "$copy/casos" holac "$scratch/build/bin/holac" 2>&1)

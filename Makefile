@@ -13,7 +13,10 @@ EXE      ?=
 WORK     ?= trabajo
 # make check and make corregir: a teacher's own cases beside the course's (only those with
 # SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run, and
-# SIN_CAJA=1 to run without bubblewrap. make caso: the new case's name and input.
+# SIN_CAJA=1 to run without bubblewrap. In make corregir the teacher's cases are hidden from the
+# students (their number and the kind of difference only) unless MOSTRAR_OCULTOS=1, and
+# ALUMNO=<carpeta> re-grades that one student into the NOTAS of an earlier run.
+# make caso: the new case's name and input.
 # make check FUENTE=: your own sources, compiled and checked in one step; MEMORIA=1: every
 # case under valgrind too.
 FUENTE   ?=
@@ -27,6 +30,8 @@ ENTRADA  ?=
 DATOS    ?=
 ARCHIVOS ?=
 SIN_CAJA ?=
+MOSTRAR_OCULTOS ?=
+ALUMNO   ?=
 TRABAJOS ?=
 LIMITE_TIEMPO   ?=
 LIMITE_CPU      ?=
@@ -59,7 +64,7 @@ ORIGIN := $(or $(PWD),$(CURDIR))
 from_origin = $(if $(filter /%,$(1)),$(1),$(ORIGIN)/$(1))
 # What the checker is told: the cases, the platform's facts, the library, the limits.
 CHECKER = '$(BUILD)/tools/comprobar' \
-    $(if $(filter 1,$(SOLO_CASOS)),,--casos '$(CURDIR)/casos') $(if $(CASOS),--casos '$(call from_origin,$(CASOS))') \
+    $(if $(filter 1,$(SOLO_CASOS)),,--casos '$(CURDIR)/casos') $(if $(CASOS),--casos-ocultos '$(call from_origin,$(CASOS))') \
     --plataforma '$(BUILD)/tests/platform.txt' --utiles '$(BUILD)/wuna' \
     $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
     $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
@@ -109,6 +114,8 @@ help:
 	@echo 'MEMORIA=1                 con make check: también busca errores de memoria con valgrind'
 	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
+	@echo '                          CASOS=<carpeta>: tus casos, ocultos a los alumnos (MOSTRAR_OCULTOS=1 los enseña)'
+	@echo '                          ALUMNO=<carpeta>: vuelve a corregir solo a ese alumno, sin tocar a los demás'
 	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'
 	@echo '                          graba un caso nuevo con lo que hace el programa del curso (o EXE=)'
 	@echo 'make install [PREFIX=/usr] [DESTDIR=]'
@@ -135,7 +142,8 @@ corregir:
 	@$(configure)
 	@$(call build,--target comprobar wuna)
 	@$(scratch) && $(CHECKER) --notas '$(if $(NOTAS),$(call from_origin,$(NOTAS)),$(BUILD)/corregir/$(P))' \
-	    --corregir '$(P)' '$(call from_origin,$(ENTREGAS))'
+	    $(if $(filter 1,$(MOSTRAR_OCULTOS)),--mostrar-ocultos) $(if $(ALUMNO),--alumno '$(ALUMNO)') \
+    --corregir '$(P)' '$(call from_origin,$(ENTREGAS))'
 
 caso:
 	@$(configure)

@@ -160,7 +160,7 @@ std::string failureOf(const std::vector<Problem> &problems, bool memoryErrors) {
         return memoryErrors ? "errores de memoria" : "falla";
     switch (problems.front().kind) {
     case Problem::CannotStart:
-        return problems.front().execError == ENOEXEC ? "no arranca: no es un programa de este ordenador"
+        return problems.front().execError == ENOEXEC ? "no arranca (no es un programa de este ordenador)"
                                                      : "no arranca";
     case Problem::WallTime: return "se para por tiempo";
     case Problem::CpuTime: return "se para por tiempo de cálculo";

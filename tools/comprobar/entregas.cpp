@@ -344,7 +344,7 @@ HandIn findProgram(const std::string &program, const fs::path &folder, const fs:
         const std::string why = unpack(archive, scratch / "entrega" / std::to_string(i), settings, found);
         if (!why.empty() && handIn.wrong.empty()) {
             handIn.wrong = "Tu entrega tiene " + archive.shown + ", " + why + ": " + expected(program) + ".";
-            handIn.note = "sin programa: " + archive.shown + " no se abre";
+            handIn.note = "sin programa: " + archive.shown + ", " + why;
         }
     }
     if (choose(program, found, scratch, handIn))

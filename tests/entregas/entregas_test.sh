@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # make corregir grades a class of pickone hand-ins as a course platform delivers them, made
-# here from the course's program: sources in a .zip (one folder down), a zip bomb, an
-# executable without its execute bit, sources one folder down or named PICKONE.C or .cxx, a
-# Windows .exe, a .c.txt, an empty folder, sources that do not compile or do not link, an
-# executable for another machine, and hostile folder names (a formula, a line feed, an escape
-# byte, 255 bytes, a link to another student's folder), with two hidden cases of the teacher.
+# here from the course's program: sources in a .zip (one folder down) or a .tar.gz, a zip
+# bomb, an executable without its execute bit, sources one folder down or named PICKONE.C or
+# .cxx, a link to another student's source, a Windows .exe, a .c.txt, an empty folder, sources
+# that do not compile or do not link, an executable for another machine, and hostile folder
+# names (a formula, a line feed, an escape byte, 255 bytes, a link to another student's
+# folder), with two hidden cases of the teacher.
 # notas.csv must be exactly the expected one, each feedback file must hold the line mensajes.txt
 # gives for it (<file><TAB><text>), and no feedback file may show a hidden case or a path of
 # this machine. Then: one student re-graded keeps every other result; wrong teacher's cases
@@ -45,6 +46,7 @@ mkdir -p "$scratch/bomba" "$class/dario" && truncate -s 200M "$scratch/bomba/pic
 (cd "$scratch/bomba" && zip -q "$class/dario/pickone.zip" pickone.cpp) && rm "$scratch/bomba/pickone.cpp"
 mkdir -p "$class/eva" && printf 'MZ\220\0\3\0\0\0\4\0\0\0\377\377\0\0' > "$class/eva/pickone.exe"
 student fabio pickone.c.txt
+mkdir -p "$class/esteban" && tar -czf "$class/esteban/pickone.tar.gz" -C "$scratch" pickone.cpp
 student gloria practica/pickone.cpp
 student hector PICKONE.C
 student irene pickone.cxx
@@ -62,6 +64,7 @@ student $'esc\e[31mrojo' pickone
 long=ñandú-$(printf 'a%.0s' $(seq 1 247))
 student "$long" pickone
 ln -s ana "$class/enlace"
+mkdir -p "$class/paco" && ln -s ../ana/pickone.cpp "$class/paco/pickone.cpp"
 
 # The teacher's hidden cases: what they type and expect must never reach a student.
 hidden=$scratch/ocultos/pickone
@@ -115,7 +118,9 @@ done < "$here/mensajes.txt"
 if grep -q $'\e' "$scratch/clase.log" || ! grep -q '^linea\\x0anueva  ' "$scratch/clase.log"; then
     fail "the table shows a folder name raw:"; cat -A "$scratch/clase.log"
 fi
-grep -q '^Álvaro                          10     10 ' "$scratch/clase.log" ||
+alvaro=$(grep '^Álvaro ' "$scratch/clase.log") ana=$(grep '^ana ' "$scratch/clase.log")
+alvaro=${alvaro%%10 *} ana=${ana%%10 *}
+[ "$(LC_ALL=C.UTF-8 && echo ${#alvaro})" = "$(LC_ALL=C.UTF-8 && echo ${#ana})" ] ||
     { fail "the table's columns are counted in bytes:"; cat "$scratch/clase.log"; }
 # Hidden cases: their names, input and expected output are nowhere in what the students see.
 if grep -l -e secreto -e xyzzy -e 'era el 9' "$notas"/retroalimentacion/*; then

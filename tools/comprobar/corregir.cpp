@@ -297,7 +297,10 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
     }
 
     // The table and the rows: every mark out of every case, whatever happened to the submission.
-    printf("\n%s %9s %6s %10s\n", padded("alumno", 24).c_str(), "correctos", "total", "tiempo");
+    size_t column = 24;  // the names' column, as wide as the widest name shown (at most 40)
+    for (size_t index : graded)
+        column = std::max(column, displayWidth(shortened(students[index].shown, 40)));
+    printf("\n%s %9s %6s %10s\n", padded("alumno", column).c_str(), "correctos", "total", "tiempo");
     bool all = true;
     std::vector<Mark> marks;
     for (size_t index : graded) {
@@ -310,7 +313,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         if (!s.notGraded.empty()) {
             mark.graded = false;
             mark.note = s.notGraded;
-            printf("%s %9s %6s %10s  %s\n", padded(s.shown, 24).c_str(), "-", "-", "", s.notGraded.c_str());
+            printf("%s %9s %6s %10s  %s\n", padded(shortened(s.shown, 40), column).c_str(), "-", "-", "", s.notGraded.c_str());
             marks.push_back(mark);
             continue;
         }
@@ -326,7 +329,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         mark.coursePassed = o.coursePassed;
         mark.hiddenPassed = o.hiddenPassed;
         mark.note = o.note;
-        printf("%s %9d %6d %10s%s%s\n", padded(s.shown, 24).c_str(), o.coursePassed + o.hiddenPassed,
+        printf("%s %9d %6d %10s%s%s\n", padded(shortened(s.shown, 40), column).c_str(), o.coursePassed + o.hiddenPassed,
                planned.course + planned.hidden, seconds(o.seconds).c_str(), o.note.empty() ? "" : "  ",
                o.note.c_str());
         marks.push_back(mark);

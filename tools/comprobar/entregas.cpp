@@ -268,6 +268,19 @@ const char *whatItIs(Kind kind) {
     }
 }
 
+// The same, in a few words for notas.csv.
+const char *inShort(Kind kind) {
+    switch (kind) {
+    case Windows: return " (de Windows)";
+    case TextSource: return " (un fuente guardado como texto)";
+    case Document: return " (un documento)";
+    case OtherArchive: return " (un comprimido que no se abre aquí)";
+    case Archive: return " (sin programa dentro)";
+    case Link: return " (un enlace, que no se sigue)";
+    default: return "";
+    }
+}
+
 // The program among what was found: the sources of the shallowest folder that has any, or the
 // one executable. False when there is neither, or more than one choice.
 bool choose(const std::string &program, const std::vector<Found> &found, const fs::path &scratch, HandIn &handIn) {
@@ -362,7 +375,7 @@ HandIn findProgram(const std::string &program, const fs::path &folder, const fs:
                        (others == 0 ? std::string() : " (y " + std::to_string(others) + (others == 1 ? " archivo más)" : " archivos más)")) +
                        ": " + (kind == Archive ? "un archivo comprimido sin programa dentro" : whatItIs(kind)) + "; " +
                        expected(program) + ".";
-        handIn.note = "sin programa: " + item->shown;
+        handIn.note = "sin programa: " + item->shown + inShort(kind);
         return handIn;
     }
     handIn.wrong = "Tu entrega está vacía: " + expected(program) + ".";

@@ -99,6 +99,22 @@ std::string padded(const std::string &text, size_t width) {
     return shown >= width ? text : text + std::string(width - shown, ' ');
 }
 
+std::string shortened(const std::string &text, size_t width) {
+    if (displayWidth(text) <= width)
+        return text;
+    size_t at = 0;
+    for (size_t shown = 0; at < text.size();) {
+        uint32_t point = 0;
+        const size_t length = decode(text, at, point);
+        const bool counts = length == 0 || !combining(point);
+        if (counts && shown + 1 >= width)
+            break;
+        shown += counts;
+        at += length == 0 ? 1 : length;
+    }
+    return text.substr(0, at) + "…";
+}
+
 std::vector<uint32_t> spanishKey(const std::string &name) {
     // Letters weigh twice their place, so that ñ fits between n and o; what is no letter keeps
     // its place among the ASCII signs, and any other script comes after z.

@@ -17,6 +17,9 @@ size_t displayWidth(const std::string &text);
 // The text, then spaces up to the width.
 std::string padded(const std::string &text, size_t width);
 
+// The text cut to a width, with … in place of what is left out.
+std::string shortened(const std::string &text, size_t width);
+
 // The order a Spanish reader expects: case and accents ignored at first, ñ after n.
 std::vector<uint32_t> spanishKey(const std::string &name);
 bool spanishLess(const std::string &a, const std::string &b);

@@ -29,6 +29,9 @@ class=$scratch/entregas
 mkdir -p "$class"
 cp "$source/programs/pickone/pickone.cpp" "$scratch/pickone.cpp"
 ${CXX:-c++} -std=c++20 -O1 -o "$scratch/pickone" "$scratch/pickone.cpp" || { echo "FAIL: cannot compile pickone"; exit 1; }
+edit() {  # a sed script, then the file it rewrites
+    sed "$1" "$2" > "$2.nuevo" && mv "$2.nuevo" "$2"
+}
 student() {  # folder, then file name: a copy of the source (.cpp, .C...) or of the executable
     mkdir -p "$class/$1/$(dirname "$2")"
     case $2 in
@@ -42,7 +45,8 @@ student beto pickone && chmod a-x "$class/beto/pickone"
 mkdir -p "$scratch/zip/pickone" && cp "$scratch/pickone.cpp" "$scratch/zip/pickone/"
 mkdir -p "$class/carmen" && (cd "$scratch/zip" && zip -qr "$class/carmen/pickone.zip" pickone)
 # A bomb: 200 MiB of zeros (a sparse file, nothing on disk) in 200 KB.
-mkdir -p "$scratch/bomba" "$class/dario" && truncate -s 200M "$scratch/bomba/pickone.cpp"
+mkdir -p "$scratch/bomba" "$class/dario" &&
+    dd if=/dev/null of="$scratch/bomba/pickone.cpp" bs=1048576 seek=200 2> /dev/null
 (cd "$scratch/bomba" && zip -q "$class/dario/pickone.zip" pickone.cpp) && rm "$scratch/bomba/pickone.cpp"
 mkdir -p "$class/eva" && printf 'MZ\220\0\3\0\0\0\4\0\0\0\377\377\0\0' > "$class/eva/pickone.exe"
 student fabio pickone.c.txt
@@ -51,9 +55,9 @@ student gloria practica/pickone.cpp
 student hector PICKONE.C
 student irene pickone.cxx
 mkdir -p "$class/julia"
-student kiko pickone.cpp && sed -i 's/return 0;/return 0/' "$class/kiko/pickone.cpp"
-student lola pickone.cpp && sed -i 's/ha escrito/escribió/' "$class/lola/pickone.cpp"
-student mario pickone.cpp && sed -i 's/descartarLinea();$/descartarLineaEntera();/; s/^void descartarLinea() {/void descartarLineaEntera();\nvoid descartarLinea() {/' "$class/mario/pickone.cpp"
+student kiko pickone.cpp && edit 's/return 0;/return 0/' "$class/kiko/pickone.cpp"
+student lola pickone.cpp && edit 's/ha escrito/escribió/' "$class/lola/pickone.cpp"
+student mario pickone.cpp && edit 's/descartarLinea();$/descartarLineaEntera();/; s/^void descartarLinea() {/void descartarLineaEntera(); void descartarLinea() {/' "$class/mario/pickone.cpp"
 student Ñoño pickone
 student nube pickone
 # For another machine: the executable with another ELF machine (183, ARM's) in its header.
@@ -137,16 +141,16 @@ used=$(du -sk "$notas" | cut -f1)
 
 # Re-grading one student changes their row and their feedback, and nothing else.
 cp "$notas/notas.csv" "$scratch/antes.csv"
-(cd "$notas/retroalimentacion" && md5sum -- * | grep -v ' julia.txt$' > "$scratch/antes.md5")
+feedback() { (cd "$notas/retroalimentacion" && cksum -- * | grep -v ' julia.txt$'); }
+feedback > "$scratch/antes.cksum"
 student julia pickone.cpp
 corregir julia ALUMNO=julia || { fail "make corregir ALUMNO=julia failed"; cat "$scratch/julia.log"; }
 grep '^julia,' "$notas/notas.csv" | grep -q '^julia,10,10,10.00,' || { fail "julia was not re-graded"; cat "$notas/notas.csv"; }
 if ! diff <(grep -v '^julia,' "$scratch/antes.csv") <(grep -v '^julia,' "$notas/notas.csv"); then
     fail "re-grading julia changed other rows"
 fi
-(cd "$notas/retroalimentacion" && md5sum -c --quiet "$scratch/antes.md5") || fail "re-grading julia changed other feedback files"
-[ "$(ls "$notas/retroalimentacion" | wc -l)" = "$(($(wc -l < "$scratch/antes.md5") + 1))" ] ||
-    fail "re-grading julia removed or added feedback files"
+feedback | cmp -s - "$scratch/antes.cksum" || fail "re-grading julia changed, added or removed other feedback files"
+[ -f "$notas/retroalimentacion/julia.txt" ] || fail "re-grading julia wrote no feedback file"
 # MOSTRAR_OCULTOS=1 shows the teacher's cases in full.
 corregir lola ALUMNO=lola MOSTRAR_OCULTOS=1 || { fail "make corregir ALUMNO=lola failed"; cat "$scratch/lola.log"; }
 grep -q 'secreto-nueve' "$notas/retroalimentacion/lola.txt" || fail "MOSTRAR_OCULTOS=1 does not show the hidden cases"

@@ -140,7 +140,8 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
                                            {s.folder.parent_path().string(), ""},
                                            {settings.library.string(), "utiles"},
                                            {temporaryFolder(), ""},
-                                           {fs::current_path().string(), ""}});
+                                           {fs::current_path().string(), ""},
+                                           {getenv("HOME") != nullptr ? getenv("HOME") : "", ""}});
     free(written);
     FILE *file = fopen(feedback.c_str(), "w");
     const bool saved = file != nullptr && fwrite(told.data(), 1, told.size(), file) == told.size();

@@ -151,6 +151,15 @@ if ! diff <(grep -v '^julia,' "$scratch/antes.csv") <(grep -v '^julia,' "$notas/
 fi
 feedback | cmp -s - "$scratch/antes.cksum" || fail "re-grading julia changed, added or removed other feedback files"
 [ -f "$notas/retroalimentacion/julia.txt" ] || fail "re-grading julia wrote no feedback file"
+# Grading another class into the same NOTAS removes nothing it did not write: the rows and
+# feedback files of students not in it stay, and it says so.
+mkdir -p "$scratch/otra-clase/julia" && cp "$scratch/pickone.cpp" "$scratch/otra-clase/julia/"
+feedback > "$scratch/antes.cksum"
+make -s -C "$source" corregir P=pickone BUILD="$build" ENTREGAS="$scratch/otra-clase" NOTAS="$notas" \
+    CASOS="$scratch/ocultos" > "$scratch/otra-clase.log" 2>&1 || fail "make corregir of another class failed"
+feedback | cmp -s - "$scratch/antes.cksum" || fail "grading another class changed the feedback files of this one"
+[ "$(grep -c . "$notas/notas.csv")" = "$(grep -c . "$here/notas.csv")" ] || { fail "grading another class lost rows"; cat "$notas/notas.csv"; }
+grep -q 'notas.csv conserva 23 filas' "$scratch/otra-clase.log" || { fail "the rows kept are not told"; cat "$scratch/otra-clase.log"; }
 # MOSTRAR_OCULTOS=1 shows the teacher's cases in full.
 corregir lola ALUMNO=lola MOSTRAR_OCULTOS=1 || { fail "make corregir ALUMNO=lola failed"; cat "$scratch/lola.log"; }
 grep -q 'secreto-nueve' "$notas/retroalimentacion/lola.txt" || fail "MOSTRAR_OCULTOS=1 does not show the hidden cases"

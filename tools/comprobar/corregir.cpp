@@ -314,7 +314,8 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         if (!s.notGraded.empty()) {
             mark.graded = false;
             mark.note = s.notGraded;
-            printf("%s %9s %6s %10s  %s\n", padded(shortened(s.shown, 40), column).c_str(), "-", "-", "", s.notGraded.c_str());
+            printf("%s %9s %6s %10s  %s\n", padded(shortened(s.shown, 40), column).c_str(), "-", "-", "",
+                   s.notGraded.c_str());
             marks.push_back(mark);
             continue;
         }
@@ -330,42 +331,40 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         mark.coursePassed = o.coursePassed;
         mark.hiddenPassed = o.hiddenPassed;
         mark.note = o.note;
-        printf("%s %9d %6d %10s%s%s\n", padded(shortened(s.shown, 40), column).c_str(), o.coursePassed + o.hiddenPassed,
-               planned.course + planned.hidden, seconds(o.seconds).c_str(), o.note.empty() ? "" : "  ",
-               o.note.c_str());
+        printf("%s %9d %6d %10s%s%s\n", padded(shortened(s.shown, 40), column).c_str(),
+               o.coursePassed + o.hiddenPassed, planned.course + planned.hidden, seconds(o.seconds).c_str(),
+               o.note.empty() ? "" : "  ", o.note.c_str());
         marks.push_back(mark);
     }
     fs::remove_all(results, ec);
 
-    // notas.csv: the rows of this run replace their own; any other row a previous run wrote
-    // stays, and the teacher is told of it.
+    // notas.csv: this run's rows, and every row of an earlier run it does not replace; the
+    // teacher is told of those of students no longer in the class.
     const fs::path notas = settings.output / "notas.csv";
-    std::map<std::string, std::string> rows;
-    for (const Mark &mark : marks)
-        rows[markKey(mark)] = marksRow(mark);
-    std::set<std::string> listed;
-    for (const Submission &s : students)
-        listed.insert(csvField(s.shown));
     std::string text = marksHeader();
     std::vector<std::string> kept;
-    for (const auto &[key, row] : readMarks(notas)) {
-        if (rows.count(key) > 0 && !settings.student.empty()) {
-            text += rows[key];
-            rows.erase(key);
-        } else if (!settings.student.empty() || listed.count(key) == 0) {
-            text += row;
-            if (settings.student.empty())
-                kept.push_back(key);
-        }
-    }
     if (!settings.student.empty()) {
-        for (const auto &[key, row] : rows)
-            text += row;
+        // One student re-graded: their row in its place, or at the end when it was not there.
+        const Mark &mark = marks.front();
+        bool replaced = false;
+        for (const auto &[key, row] : readMarks(notas)) {
+            const bool theirs = key == markKey(mark);
+            text += theirs ? marksRow(mark) : row;
+            replaced = replaced || theirs;
+        }
+        if (!replaced)
+            text += marksRow(mark);
     } else {
-        std::string fresh;
-        for (const Mark &mark : marks)
-            fresh += marksRow(mark);
-        text = marksHeader() + fresh + text.substr(marksHeader().size());
+        std::set<std::string> listed;
+        for (const Mark &mark : marks) {
+            text += marksRow(mark);
+            listed.insert(markKey(mark));
+        }
+        for (const auto &[key, row] : readMarks(notas))
+            if (listed.count(key) == 0) {
+                text += row;
+                kept.push_back(key);
+            }
     }
     const bool written = writeText(notas, text);
     const double total = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

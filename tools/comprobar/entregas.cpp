@@ -371,9 +371,10 @@ HandIn findProgram(const std::string &program, const fs::path &folder, const fs:
         if (item == found.end())
             continue;
         const size_t others = found.size() - 1;
-        handIn.wrong = "Tu entrega tiene " + item->shown +
-                       (others == 0 ? std::string() : " (y " + std::to_string(others) + (others == 1 ? " archivo más)" : " archivos más)")) +
-                       ": " + (kind == Archive ? "un archivo comprimido sin programa dentro" : whatItIs(kind)) + "; " +
+        const std::string more = others == 0   ? std::string()
+                                 : others == 1 ? std::string(" (y 1 archivo más)")
+                                               : " (y " + std::to_string(others) + " archivos más)";
+        handIn.wrong = "Tu entrega tiene " + item->shown + more + ": " + (kind == Archive ? "un archivo comprimido sin programa dentro" : whatItIs(kind)) + "; " +
                        expected(program) + ".";
         handIn.note = "sin programa: " + item->shown + inShort(kind);
         return handIn;

@@ -20,6 +20,7 @@ constexpr size_t largestArchive = 64u << 20;
 constexpr long largestUnpacked = 8L << 20;      // one file of an archive, once unpacked
 constexpr uintmax_t mostUnpacked = 32u << 20;   // all that is taken from one archive
 constexpr size_t mostTaken = 64;                // files taken from one archive
+constexpr int mostArchives = 3;                 // archives opened in one hand-in
 
 enum Kind { CSource, CppSource, Header, Executable, Windows, TextSource, Document, Archive, OtherArchive,
             Link, Other };
@@ -350,9 +351,11 @@ HandIn findProgram(const std::string &program, const fs::path &folder, const fs:
         return handIn;
     // Nothing outside an archive: what the archives hold.
     const size_t plain = found.size();
-    for (size_t i = 0; i < plain && i < mostFiles; ++i) {
+    int opened = 0;
+    for (size_t i = 0; i < plain && opened < mostArchives; ++i) {
         if (found[i].kind != Archive || found[i].file.empty())
             continue;
+        ++opened;
         const Found archive = found[i];
         const std::string why = unpack(archive, scratch / "entrega" / std::to_string(i), settings, found);
         if (!why.empty() && handIn.wrong.empty()) {

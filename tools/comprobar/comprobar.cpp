@@ -10,6 +10,12 @@
 //                                                     el programa de referencia
 // OPCIONES:
 //   --casos CARPETA       casos (CARPETA/<programa>/<caso>/); se pueden dar varias
+//   --casos-ocultos CARPETA
+//                         los casos propios del profesor: con --corregir, cada alumno ve solo
+//                         su número y en qué difieren (salida, estado, tiempo...)
+//   --mostrar-ocultos     con --corregir, los casos del profesor se muestran enteros
+//   --alumno CARPETA      con --corregir, vuelve a corregir solo a ese alumno: su fila de
+//                         notas.csv y su informe, y nada más
 //   --fuente ARCHIVO      compila este fuente (o varios: la opción, repetida) en EJECUTABLE
 //                         antes de comprobarlo
 //   --fuentes "A B"       lo mismo con una lista separada por blancos (o un solo archivo, si
@@ -113,6 +119,86 @@ SilentWaitCause causeOfSilentWait(const Case &c, const Run &run, const fs::path 
     return right ? SilentWaitCause::NoFlush : SilentWaitCause::Other;
 }
 
+// The kinds of difference of a failed case, in a word or two each: all a student is told of a
+// hidden case.
+std::string differenceKinds(const std::vector<Problem> &problems, bool memoryErrors) {
+    std::vector<std::string> kinds;
+    auto add = [&kinds](const char *kind) {
+        if (std::find(kinds.begin(), kinds.end(), kind) == kinds.end())
+            kinds.push_back(kind);
+    };
+    for (const Problem &p : problems) {
+        switch (p.kind) {
+        case Problem::CannotStart: add("no arranca"); break;
+        case Problem::WallTime:
+        case Problem::CpuTime: add("tiempo"); break;
+        case Problem::TooMuchOutput:
+        case Problem::TooMuchErrors: add("demasiada salida"); break;
+        case Problem::Signal: add("se cae"); break;
+        case Problem::Status: add("estado"); break;
+        case Problem::SilentWait: add("espera sin preguntar"); break;
+        case Problem::Output:
+        case Problem::Pattern: add("salida"); break;
+        case Problem::Errors: add("salida de errores"); break;
+        case Problem::FileMissing:
+        case Problem::FileDiffers:
+        case Problem::FilePresent: add("archivos"); break;
+        }
+    }
+    if (memoryErrors)
+        add("memoria");
+    std::string joined;
+    for (const std::string &kind : kinds)
+        joined += (joined.empty() ? "" : ", ") + kind;
+    return joined;
+}
+
+// The main reason a case failed, for the teacher's notas.csv: the first problem, which the
+// judge gives in order of weight.
+std::string failureOf(const std::vector<Problem> &problems, bool memoryErrors) {
+    if (problems.empty())
+        return memoryErrors ? "errores de memoria" : "falla";
+    switch (problems.front().kind) {
+    case Problem::CannotStart:
+        return problems.front().execError == ENOEXEC ? "no arranca (no es un programa de este ordenador)"
+                                                     : "no arranca";
+    case Problem::WallTime: return "se para por tiempo";
+    case Problem::CpuTime: return "se para por tiempo de cálculo";
+    case Problem::TooMuchOutput:
+    case Problem::TooMuchErrors: return "escribe sin parar";
+    case Problem::Signal: return "se cae";
+    case Problem::Status: return "acaba con otro estado";
+    case Problem::SilentWait: return "espera sin mostrar la pregunta";
+    case Problem::Output:
+    case Problem::Pattern: return "la salida difiere";
+    case Problem::Errors: return "la salida de errores difiere";
+    default: return "los archivos difieren";
+    }
+}
+
+// What is wrong with a case, from the engine's reason, in the teacher's words.
+std::string caseFault(const std::string &why) {
+    const auto has = [&why](const char *part) { return why.find(part) != std::string::npos; };
+    const auto after = [&why](const char *part) { return why.substr(why.find(part) + strlen(part)); };
+    if (has("holds an unknown file: "))
+        return "tiene un archivo que ningún caso lleva: " + after("holds an unknown file: ");
+    if (has("has no expected output"))
+        return "le falta la salida esperada, stdout o stdout.pat";
+    if (has("has both stdout and stdout.pat"))
+        return "tiene a la vez stdout y stdout.pat";
+    if (has("its status is no exit status"))
+        return "su status no es un número de 0 a 255";
+    if (has("its fail file must say"))
+        return "su fail debe decir «fseek N» o «ftell N»";
+    if (has("a line of links is not"))
+        return "una línea de links no es NOMBRE -> DESTINO";
+    if (has("symbolic links"))
+        return "tiene enlaces simbólicos entre sus archivos: se hacen con un archivo links";
+    if (has("but is no folder"))
+        return "es un archivo, y ahí solo van carpetas de casos";
+    return "no se puede leer";
+}
+
 bool parseNumber(const char *text, double &value) {
     char *end = nullptr;
     errno = 0;
@@ -126,7 +212,8 @@ void usage(const char *name) {
             "     %s [OPCIONES] --corregir PROGRAMA ENTREGAS\n"
             "     %s [OPCIONES] --grabar PROGRAMA NOMBRE REFERENCIA [--entrada ARCHIVO]\n"
             "          [--argumentos \"A B\"] [--datos CARPETA] [--archivos \"X Y\"]\n"
-            "OPCIONES: --casos CARPETA, --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
+            "OPCIONES: --casos CARPETA, --casos-ocultos CARPETA, --mostrar-ocultos, --alumno CARPETA,\n"
+            "          --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
             "          --trabajos N, --sin-caja\n",
             name, name, name);
@@ -281,21 +368,69 @@ std::string notCompiled(const Compiled &compiled) {
     return told;
 }
 
-Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots) {
+Loaded loadCases(const std::string &program, const Settings &settings) {
     Loaded loaded;
-    for (const fs::path &root : roots) {
-        for (const Listed &entry : listCases(root)) {
-            if (entry.group != program)
-                continue;
-            Case c;
-            std::string why = entry.error;
-            if (why.empty() && loadCase(entry.folder, c, why))
-                loaded.cases.push_back(std::move(c));
-            else
-                loaded.broken.push_back(entry.name + ": " + why);
+    for (const auto *roots : {&settings.caseRoots, &settings.hiddenRoots}) {
+        for (const fs::path &root : *roots) {
+            for (const Listed &entry : listCases(root)) {
+                if (entry.group != program)
+                    continue;
+                Case c;
+                std::string why = entry.error;
+                if (why.empty() && loadCase(entry.folder, c, why)) {
+                    loaded.cases.push_back(std::move(c));
+                    loaded.hidden.push_back(roots == &settings.hiddenRoots);
+                } else {
+                    loaded.broken.push_back(entry.name + ": " + why);
+                }
+            }
         }
     }
     return loaded;
+}
+
+std::string wrongTeacherCases(const std::string &program, const Settings &settings) {
+    for (const fs::path &root : settings.hiddenRoots) {
+        std::error_code ec;
+        const std::string named = "CASOS=" + root.string();
+        if (!fs::is_directory(root, ec))
+            return named + ": no existe esa carpeta.";
+        int found = 0;
+        for (const Listed &entry : listCases(root)) {
+            if (entry.group != program)
+                continue;
+            ++found;
+            Case c;
+            std::string why = entry.error;
+            if (why.empty() && loadCase(entry.folder, c, why))
+                continue;
+            return named + ": el caso " + program + "/" + entry.name + " está mal formado (" +
+                   caseFault(why) + ").";
+        }
+        if (found > 0)
+            continue;
+        // One level too deep (the program's own folder) or two (a case's).
+        const auto isCase = [&ec](const fs::path &folder) {
+            return fs::exists(folder / "stdout", ec) || fs::exists(folder / "stdout.pat", ec);
+        };
+        bool tooDeep = root.filename() == program || isCase(root);
+        for (const auto &entry : fs::directory_iterator(root, ec))
+            tooDeep = tooDeep || isCase(entry.path());
+        if (tooDeep)
+            return named + ": no tiene casos de «" + program + "»; parece la carpeta de un programa o de un "
+                           "caso (un nivel de más): CASOS es la carpeta que contiene " + program + "/.";
+        return named + ": no tiene casos de «" + program + "» (van en " + program + "/<caso>/ dentro de ella).";
+    }
+    return {};
+}
+
+Planned plannedCases(const Loaded &loaded, const Settings &settings) {
+    Planned planned;
+    planned.course = static_cast<int>(loaded.broken.size());
+    for (size_t i = 0; i < loaded.cases.size(); ++i)
+        if (skipped(loaded.cases[i], settings).empty())
+            ++(loaded.hidden[i] ? planned.hidden : planned.course);
+    return planned;
 }
 
 Tally checkExecutable(const std::string &program, const fs::path &executable, const Loaded &loaded,
@@ -311,19 +446,28 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
                         "install valgrind): se comprueba sin él.\n");
     for (const std::string &broken : loaded.broken) {
         ++tally.checked;
+        tally.failures.push_back("un caso del curso está mal formado");
         fprintf(report, "✗ %s\n    el caso está mal formado\n", broken.c_str());
     }
-    for (const Case &c : loaded.cases) {
+    int hiddenNumber = 0;
+    for (size_t i = 0; i < loaded.cases.size(); ++i) {
+        const Case &c = loaded.cases[i];
+        // The teacher's cases are told by their number alone, and only the kind of difference.
+        const bool hidden = loaded.hidden[i] && !settings.showHidden;
+        const std::string label = loaded.hidden[i] ? "caso oculto " + std::to_string(++hiddenNumber) : c.name;
         if (const std::string why = skipped(c, settings); !why.empty()) {
-            fprintf(report, "- %s: se omite, %s\n", c.name.c_str(), why.c_str());
+            fprintf(report, "- %s: se omite, %s\n", hidden ? label.c_str() : c.name.c_str(),
+                    hidden ? "no se puede comprobar aquí" : why.c_str());
             continue;
         }
         ++tally.checked;
+        tally.hiddenChecked += loaded.hidden[i];
         const Run run = runCase(executable, c, optionsFor(c, settings));
         tally.seconds += run.seconds;
         if (!run.started) {
-            fprintf(report, "✗ %s\n    no se pudo preparar la prueba: %s\n", c.name.c_str(),
-                    run.setupError.c_str());
+            fprintf(report, "✗ %s\n    no se pudo preparar la prueba%s%s\n", hidden ? label.c_str() : c.name.c_str(),
+                    hidden ? "" : ": ", hidden ? "" : run.setupError.c_str());
+            tally.failures.push_back("no se pudo preparar la prueba");
             cleanUp(run, false, settings.limits);
             continue;
         }
@@ -336,7 +480,18 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             memoryTold += "    Nota: " + memory.note + ".\n";
         if (problems.empty() && memory.errors.empty()) {
             ++tally.passed;
-            fprintf(report, "✓ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(), memoryTold.c_str());
+            tally.hiddenPassed += loaded.hidden[i];
+            if (hidden)
+                fprintf(report, "%s: ✓\n", label.c_str());
+            else
+                fprintf(report, "✓ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(), memoryTold.c_str());
+            cleanUp(run, false, settings.limits);
+            continue;
+        }
+        const std::string kinds = differenceKinds(problems, !memory.errors.empty());
+        tally.failures.push_back(failureOf(problems, !memory.errors.empty()));
+        if (hidden) {
+            fprintf(report, "%s: ✗ (%s)\n", label.c_str(), kinds.c_str());
             cleanUp(run, false, settings.limits);
             continue;
         }
@@ -382,6 +537,12 @@ int main(int argc, char **argv) {
             settings.valgrind = valgrindCommand();
         } else if (option == "--casos" && hasValue) {
             settings.caseRoots.push_back(fs::absolute(argv[++i]));
+        } else if (option == "--casos-ocultos" && hasValue) {
+            settings.hiddenRoots.push_back(fs::absolute(argv[++i]).lexically_normal());
+        } else if (option == "--mostrar-ocultos") {
+            settings.showHidden = true;
+        } else if (option == "--alumno" && hasValue) {
+            settings.student = argv[++i];
         } else if (option == "--plataforma" && hasValue) {
             settings.platform = argv[++i];
         } else if (option == "--utiles" && hasValue) {
@@ -443,6 +604,8 @@ int main(int argc, char **argv) {
 
     const std::string program = positional[0];
     const fs::path executable = fs::absolute(positional[1]);
+    // make check on one's own cases: they are one's own, and shown in full.
+    settings.showHidden = true;
     std::error_code ec;
     // make check FUENTE=: the student's sources become the executable checked.
     if (!settings.sources.empty()) {
@@ -470,7 +633,11 @@ int main(int argc, char **argv) {
                positional[1].c_str());
         return 2;
     }
-    const Loaded loaded = loadCases(program, settings.caseRoots);
+    if (const std::string wrong = wrongTeacherCases(program, settings); !wrong.empty()) {
+        printf("%s\n", wrong.c_str());
+        return 2;
+    }
+    const Loaded loaded = loadCases(program, settings);
     if (loaded.cases.empty() && loaded.broken.empty()) {
         printf("El curso no tiene casos de «%s» (make list muestra los programas).\n", program.c_str());
         return 2;

@@ -13,6 +13,9 @@
 // What the command line sets.
 struct Settings {
     std::vector<fs::path> caseRoots;  // folders laid out as <program>/<case>/
+    std::vector<fs::path> hiddenRoots;  // the teacher's (CASOS=): in make corregir, hidden
+    bool showHidden = false;  // a student's feedback shows the teacher's cases in full
+    std::string student;      // make corregir ALUMNO=: the one folder re-graded
     std::vector<fs::path> sources;    // make check FUENTE=: the student's sources to compile
     fs::path platform;                // the build's platform facts (tests/platform.txt)
     fs::path library;                 // the build's wuna/ folder: utiles.h and utiles.o
@@ -30,16 +33,33 @@ struct Settings {
 // case is returned in broken with why.
 struct Loaded {
     std::vector<Case> cases;
+    std::vector<bool> hidden;  // for each case: one of the teacher's, shown by its number
     std::vector<std::string> broken;
 };
-Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots);
+Loaded loadCases(const std::string &program, const Settings &settings);
+
+// The teacher's case folders, checked before anything runs: one Spanish line saying what is
+// wrong with one (it does not exist, it holds no case of the program, a case is malformed),
+// or empty.
+std::string wrongTeacherCases(const std::string &program, const Settings &settings);
+
+// The cases that are checked with any executable: those no driver, preload or other platform
+// keeps out. Every submission is marked out of these, whatever happens to it.
+struct Planned {
+    int course = 0;  // the course's cases, the malformed ones included (a fault for everyone)
+    int hidden = 0;
+};
+Planned plannedCases(const Loaded &loaded, const Settings &settings);
 
 // Checks one executable against the cases; what a student sees is written to report as it
 // goes. Returns the count of cases passed and of cases checked.
 struct Tally {
     int passed = 0;
     int checked = 0;
+    int hiddenPassed = 0;  // of those, the teacher's cases
+    int hiddenChecked = 0;
     double seconds = 0;
+    std::vector<std::string> failures;  // for each case failed, what went wrong in a few words
 };
 Tally checkExecutable(const std::string &program, const fs::path &executable,
                       const Loaded &loaded, const Settings &settings, FILE *report);

@@ -27,6 +27,10 @@ ENTRADA  ?=
 DATOS    ?=
 ARCHIVOS ?=
 SIN_CAJA ?=
+# make corregir: the platform's grading worksheet to fill (HOJA=), and notas.csv with commas
+# and a decimal point (CSV_PUNTO=1) instead of a Spanish spreadsheet's ; and 8,75.
+HOJA     ?=
+CSV_PUNTO ?=
 TRABAJOS ?=
 LIMITE_TIEMPO   ?=
 LIMITE_CPU      ?=
@@ -135,6 +139,7 @@ corregir:
 	@$(configure)
 	@$(call build,--target comprobar wuna)
 	@$(scratch) && $(CHECKER) --notas '$(if $(NOTAS),$(call from_origin,$(NOTAS)),$(BUILD)/corregir/$(P))' \
+	    $(if $(HOJA),--hoja '$(call from_origin,$(HOJA))') $(if $(filter 1,$(CSV_PUNTO)),--csv-punto) \
 	    --corregir '$(P)' '$(call from_origin,$(ENTREGAS))'
 
 caso:

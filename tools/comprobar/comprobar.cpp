@@ -21,6 +21,9 @@
 //                         los límites de cada ejecución (0: sin límite)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
 //   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --csv-punto           notas.csv con comas entre campos y punto decimal (8.75), no con ; y 8,75
+//   --hoja ARCHIVO        --corregir rellena la hoja de calificaciones de la tarea descargada de
+//                         la plataforma (hoja-calificaciones.csv, junto a notas.csv)
 //   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
@@ -128,7 +131,7 @@ void usage(const char *name) {
             "          [--argumentos \"A B\"] [--datos CARPETA] [--archivos \"X Y\"]\n"
             "OPCIONES: --casos CARPETA, --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
-            "          --trabajos N, --sin-caja\n",
+            "          --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO\n",
             name, name, name);
 }
 
@@ -375,6 +378,10 @@ int main(int argc, char **argv) {
         };
         if (option == "--corregir" || option == "--grabar") {
             mode = option;
+        } else if (option == "--csv-punto") {
+            settings.csv = {',', '.'};
+        } else if (option == "--hoja" && hasValue) {
+            settings.worksheet = fs::absolute(argv[++i]);
         } else if (option == "--sin-caja") {
             settings.sandbox = false;
         } else if (option == "--valgrind") {

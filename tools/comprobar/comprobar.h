@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "case.h"
+#include "notas.h"
 #include "run.h"
 
 // What the command line sets.
@@ -24,6 +25,8 @@ struct Settings {
     bool valgrindWanted = false;
     std::string shownAs;  // how the executable is named to the student, when not by its path
     int jobs = 0;         // submissions checked at once (0: one per processor)
+    CsvStyle csv;         // how notas.csv is written
+    fs::path worksheet;   // make corregir HOJA=: the platform's grading worksheet to fill
 };
 
 // The cases of a program in the roots, loaded whole before anything runs. A folder that is no

@@ -17,6 +17,8 @@
 #include "compilar.h"
 #include "comprobar.h"
 #include "explicar.h"
+#include "hoja.h"
+#include "notas.h"
 
 namespace {
 
@@ -94,15 +96,6 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
     return outcome;
 }
 
-std::string csvField(const std::string &text) {
-    if (text.find_first_of(",\"\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 }  // namespace
 
 int gradeClass(const std::string &program, const fs::path &submissions, const Settings &given) {
@@ -176,8 +169,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
             running.erase(done);
     }
 
-    FILE *marks = fopen((settings.output / "notas.csv").c_str(), "w");
-    bool written = marks != nullptr && fprintf(marks, "alumno,correctos,total,nota,observaciones\n") > 0;
+    std::vector<MarkRow> rows;
     printf("\n%-24s %9s %6s %10s\n", "alumno", "correctos", "total", "tiempo");
     bool all = true;
     for (const Submission &s : students) {
@@ -190,13 +182,11 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         } else {
             o.note = note;
         }
-        const double mark = o.total > 0 ? 10.0 * o.passed / o.total : 0;
         printf("%-24s %9d %6d %10s%s%s\n", s.student.c_str(), o.passed, o.total, seconds(o.seconds).c_str(),
                o.note.empty() ? "" : "  ", o.note.c_str());
-        written = written && fprintf(marks, "%s,%d,%d,%.2f,%s\n", csvField(s.student).c_str(), o.passed,
-                                     o.total, mark, csvField(o.note).c_str()) > 0;
+        rows.push_back({s.student, o.passed, o.total, o.note});
     }
-    written = marks != nullptr && fclose(marks) == 0 && written;
+    const bool written = writeBytes(settings.output / "notas.csv", marksTable(rows, settings.csv));
     fs::remove_all(settings.output / "resultados", ec);
     const double total = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     printf("\nEn %s. Notas (sobre 10): %s\nLo que ve cada alumno: %s/\n", seconds(total).c_str(),
@@ -205,5 +195,8 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         printf("No se pudo escribir %s.\n", (settings.output / "notas.csv").c_str());
         return 2;
     }
+    if (!feedbackZip(settings.output, rows) ||
+        (!settings.worksheet.empty() && !fillWorksheet(settings.worksheet, settings.output, rows)))
+        return 2;
     return all ? 0 : 2;
 }

@@ -1,0 +1,113 @@
+// notas.csv: the fields, the mark rounded as a teacher rounds it, the participant's number.
+#include "notas.h"
+
+#include <cctype>
+#include <cstdio>
+
+std::string csvField(const std::string &text, char separator) {
+    const std::string special = std::string(1, separator) + "\"\r\n";
+    if (text.find_first_of(special) == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::vector<CsvRecord> parseCsv(const std::string &text, char separator) {
+    std::vector<CsvRecord> records;
+    size_t i = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    while (i < text.size()) {
+        CsvRecord record;
+        const size_t start = i;
+        std::string field;
+        bool quoted = false;
+        for (; i < text.size(); ++i) {
+            const char c = text[i];
+            if (quoted) {
+                if (c != '"')
+                    field += c;
+                else if (i + 1 < text.size() && text[i + 1] == '"')
+                    field += text[++i];
+                else
+                    quoted = false;
+            } else if (c == '"') {
+                quoted = true;
+            } else if (c == separator) {
+                record.fields.push_back(field);
+                field.clear();
+            } else if (c == '\n') {
+                ++i;
+                break;
+            } else if (c != '\r') {
+                field += c;
+            }
+        }
+        record.fields.push_back(field);
+        record.bytes = text.substr(start, i - start);
+        records.push_back(record);
+    }
+    return records;
+}
+
+long long hundredths(long long passed, long long total, long long scaleHundredths) {
+    if (total <= 0)
+        return 0;
+    return (2 * passed * scaleHundredths + total) / (2 * total);
+}
+
+std::string decimalText(long long value, char decimal) {
+    const std::string cents = std::to_string(100 + value % 100).substr(1);
+    return std::to_string(value / 100) + decimal + cents;
+}
+
+long long parseHundredths(const std::string &text) {
+    long long whole = 0;
+    long long cents = 0;
+    int digits = 0;
+    size_t i = 0;
+    for (; i < text.size() && isdigit(static_cast<unsigned char>(text[i])); ++i, ++digits)
+        whole = whole * 10 + (text[i] - '0');
+    if (digits == 0 || digits > 12)
+        return -1;
+    if (i < text.size() && (text[i] == ',' || text[i] == '.')) {
+        int places = 0;
+        for (++i; i < text.size() && isdigit(static_cast<unsigned char>(text[i])); ++i, ++places)
+            if (places < 2)
+                cents = cents * 10 + (text[i] - '0');
+        for (; places < 2; ++places)
+            cents *= 10;
+    }
+    return i == text.size() ? whole * 100 + cents : -1;
+}
+
+std::string participantOf(const std::string &folder) {
+    const size_t marker = folder.rfind("_assignsubmission_");
+    if (marker == std::string::npos)
+        return {};
+    size_t start = marker;
+    while (start > 0 && isdigit(static_cast<unsigned char>(folder[start - 1])))
+        --start;
+    if (start == marker || start == 0 || folder[start - 1] != '_')
+        return {};
+    return folder.substr(start, marker - start);
+}
+
+std::string marksTable(const std::vector<MarkRow> &rows, const CsvStyle &style) {
+    const char s = style.separator;
+    std::string table = "\xEF\xBB\xBF";
+    for (const char *name : {"alumno", "participante", "correctos", "total", "nota"})
+        table += std::string(name) + s;
+    table += "observaciones\n";
+    for (const MarkRow &row : rows)
+        table += csvField(row.student, s) + s + participantOf(row.student) + s + std::to_string(row.passed) + s +
+                 std::to_string(row.total) + s + decimalText(hundredths(row.passed, row.total, 1000), style.decimal) +
+                 s + csvField(row.note, s) + "\n";
+    return table;
+}
+
+bool writeBytes(const std::filesystem::path &path, const std::string &bytes) {
+    FILE *file = fopen(path.c_str(), "wb");
+    const bool written = file != nullptr && fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return file != nullptr && fclose(file) == 0 && written;
+}

@@ -25,24 +25,36 @@ struct Settings {
     bool valgrindWanted = false;
     std::string shownAs;  // how the executable is named to the student, when not by its path
     int jobs = 0;         // submissions checked at once (0: one per processor)
+    double budgetSeconds = 0;  // on a platform: the time for all the cases together (0: none)
+    std::vector<fs::path> hiddenRoots;  // on a platform: the teacher's cases, shown as hidden
     CsvStyle csv;         // how notas.csv is written
     fs::path worksheet;   // make corregir HOJA=: the platform's grading worksheet to fill
 };
 
 // The cases of a program in the roots, loaded whole before anything runs. A folder that is no
 // case is returned in broken with why.
+// Cases of the hidden roots (a teacher's, on a platform) are marked hidden.
 struct Loaded {
     std::vector<Case> cases;
+    std::vector<bool> hidden;  // of each case
     std::vector<std::string> broken;
 };
-Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots);
+Loaded loadCases(const std::string &program, const std::vector<fs::path> &roots,
+                 const std::vector<fs::path> &hiddenRoots = {});
 
 // Checks one executable against the cases; what a student sees is written to report as it
 // goes. Returns the count of cases passed and of cases checked.
+struct CaseResult {
+    std::string name;
+    bool hidden = false;
+    bool passed = false;
+    std::string text;  // what the student is told of it: its line, and why it fails
+};
 struct Tally {
     int passed = 0;
     int checked = 0;
     double seconds = 0;
+    std::vector<CaseResult> cases;  // each case checked, in order
 };
 Tally checkExecutable(const std::string &program, const fs::path &executable,
                       const Loaded &loaded, const Settings &settings, FILE *report);

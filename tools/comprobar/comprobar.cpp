@@ -21,6 +21,13 @@
 //                         los límites de cada ejecución (0: sin límite)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
 //   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --formato vpl|gradescope --entrega CARPETA [--resultados ARCHIVO]
+//                         dentro de la plataforma: compila los fuentes de la entrega en
+//                         EJECUTABLE, lo comprueba y da el veredicto en el formato de VPL (la
+//                         salida) o de Gradescope (results.json en ARCHIVO; - es la salida)
+//   --ocultos CARPETA     casos del profesor, como --casos, que el alumno ve como ocultos
+//   --borrar-casos        con --formato: borra las carpetas de los casos en cuanto los ha leído
+//   --tiempo-total S      con --formato: el tiempo de todos los casos juntos, que se reparten
 //   --csv-punto           notas.csv con comas entre campos y punto decimal (8.75), no con ; y 8,75
 //   --hoja ARCHIVO        --corregir rellena la hoja de calificaciones de la tarea descargada de
 //                         la plataforma (hoja-calificaciones.csv, junto a notas.csv)
@@ -48,6 +55,7 @@
 #include "comprobar.h"
 #include "explicar.h"
 #include "memoria.h"
+#include "plataformas.h"
 #include "judge.h"
 #include "pattern.h"
 #include "run.h"
@@ -132,7 +140,9 @@ void usage(const char *name) {
             "          [--argumentos \"A B\"] [--datos CARPETA] [--archivos \"X Y\"]\n"
             "OPCIONES: --casos CARPETA, --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
-            "          --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO\n",
+            "          --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO,\n"
+            "          --formato vpl|gradescope, --entrega CARPETA, --resultados ARCHIVO,\n"
+            "          --ocultos CARPETA, --borrar-casos, --tiempo-total S\n",
             name, name, name);
 }
 
@@ -393,6 +403,7 @@ int main(int argc, char **argv) {
     std::string mode, inputFile, arguments, data, written;
     fs::path origin = fs::current_path();
     std::string sourceList;
+    PlatformRun platform;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -406,6 +417,21 @@ int main(int argc, char **argv) {
         };
         if (option == "--corregir" || option == "--grabar") {
             mode = option;
+        } else if (option == "--formato" && hasValue) {
+            platform.format = argv[++i];
+            if (platform.format != "vpl" && platform.format != "gradescope") {
+                usage(argv[0]);
+                return 2;
+            }
+        } else if (option == "--entrega" && hasValue) {
+            platform.submission = fs::absolute(argv[++i]);
+        } else if (option == "--resultados" && hasValue) {
+            platform.results = argv[++i];
+        } else if (option == "--borrar-casos") {
+            platform.deleteCases = true;
+        } else if (option == "--ocultos" && hasValue) {
+            settings.hiddenRoots.push_back(fs::absolute(argv[++i]));
+        } else if (option == "--tiempo-total" && limit(1, settings.budgetSeconds)) {
         } else if (option == "--csv-punto") {
             settings.csv = {',', '.'};
         } else if (option == "--hoja" && hasValue) {
@@ -475,6 +501,13 @@ int main(int argc, char **argv) {
     }
     if (mode == "--corregir")
         return gradeClass(positional[0], fs::absolute(positional[1]), settings);
+    if (!platform.format.empty()) {
+        if (platform.submission.empty() || (platform.format == "gradescope" && platform.results.empty())) {
+            usage(argv[0]);
+            return 2;
+        }
+        return checkOnPlatform(platform, positional[0], fs::absolute(positional[1]), settings);
+    }
 
     const std::string program = positional[0];
     const fs::path executable = fs::absolute(positional[1]);

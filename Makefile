@@ -31,6 +31,8 @@ SIN_CAJA ?=
 # and a decimal point (CSV_PUNTO=1) instead of a Spanish spreadsheet's ; and 8,75.
 HOJA     ?=
 CSV_PUNTO ?=
+# make gradescope: the time of all the cases of a submission together, in seconds.
+TIEMPO_TOTAL ?= 240
 TRABAJOS ?=
 LIMITE_TIEMPO   ?=
 LIMITE_CPU      ?=
@@ -71,8 +73,8 @@ CHECKER = '$(BUILD)/tools/comprobar' \
     $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS))
 
 # A program name that is wrong stops make at once, with one line that says why.
-ifneq ($(filter run check corregir caso enunciado,$(MAKECMDGOALS)),)
-  $(foreach goal,check corregir caso enunciado,$(if $(and $(filter $(goal),$(MAKECMDGOALS)),$(if $(P),,x)),$(error make $(goal): falta P=<programa>; make list muestra los que hay)))
+ifneq ($(filter run check corregir caso enunciado vpl gradescope,$(MAKECMDGOALS)),)
+  $(foreach goal,check corregir caso enunciado vpl gradescope,$(if $(and $(filter $(goal),$(MAKECMDGOALS)),$(if $(P),,x)),$(error make $(goal): falta P=<programa>; make list muestra los que hay)))
   name_error := $(shell $(INDEX) ejecutable $(if $(filter run,$(MAKECMDGOALS)),$(RUN_P),$(P)) 2>&1)
 endif
 $(if $(and $(filter corregir,$(MAKECMDGOALS)),$(if $(ENTREGAS),,x)),$(error make corregir: falta ENTREGAS=<carpeta con una subcarpeta por alumno>))
@@ -82,7 +84,7 @@ ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
 endif
 $(if $(name_error),$(error $(name_error)))
 
-.PHONY: all run list help enunciado test check corregir caso install uninstall clean
+.PHONY: all run list help enunciado test check corregir caso vpl gradescope install uninstall clean
 
 all:
 	@$(configure)
@@ -113,6 +115,10 @@ help:
 	@echo 'MEMORIA=1                 con make check: también busca errores de memoria con valgrind'
 	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
+	@echo 'make vpl P=<nombre> [CASOS=<carpeta>]'
+	@echo '                          los archivos de ejecución de una actividad VPL que corrige ese programa'
+	@echo 'make gradescope P=<nombre> [CASOS=<carpeta>]'
+	@echo '                          el zip del autograder de Gradescope que corrige ese programa'
 	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'
 	@echo '                          graba un caso nuevo con lo que hace el programa del curso (o EXE=)'
 	@echo 'make install [PREFIX=/usr] [DESTDIR=]'
@@ -149,6 +155,25 @@ caso:
 	    $(if $(ENTRADA),--entrada '$(call from_origin,$(ENTRADA))') $(if $(ARGS),--argumentos '$(ARGS)') \
 	    $(if $(DATOS),--datos '$(call from_origin,$(DATOS))') $(if $(ARCHIVOS),--archivos '$(ARCHIVOS)') \
 	    --grabar '$(P)' '$(NOMBRE)' '$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P))'
+
+# make vpl, make gradescope: what a platform's grader needs to run the checker on this
+# program; a teacher's CASOS= become hidden cases.
+PLATFORM_LIMITS = $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
+    $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
+    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA))
+package = sh tools/plataformas/paquete.sh $(1) '$(CURDIR)' '$(BUILD)' '$(P)' '$(2)' \
+    '$(if $(filter 1,$(SOLO_CASOS)),,$(CURDIR)/casos)' '$(if $(CASOS),$(call from_origin,$(CASOS)))' \
+    '$(TIEMPO_TOTAL)' $(PLATFORM_LIMITS)
+
+vpl:
+	@$(configure)
+	@$(call build,--target comprobar-estatico)
+	@$(call package,vpl,$(BUILD)/vpl/$(P))
+
+gradescope:
+	@$(configure)
+	@$(call build,--target comprobar-estatico)
+	@$(call package,gradescope,$(BUILD)/gradescope/$(P).zip)
 
 install: all
 	@DESTDIR='$(DESTDIR)' cmake --install '$(BUILD)' --prefix '$(PREFIX)'

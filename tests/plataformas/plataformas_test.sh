@@ -4,10 +4,12 @@
 # - make corregir: notas.csv byte for byte (BOM, `;`, 8,75, a name holding `"` and `;`), its
 #   CSV_PUNTO=1 form, the offline grading worksheet filled in English and in Spanish (byte for
 #   byte, unchanged rows untouched, a folder without a row listed), the feedback zip;
-# - the files of make vpl, run as VPL runs them: a scratch folder with the student's files and
+# - the files of make vpl, run as VPL runs them (the pipe to cat waits for whatever still holds
+#   the output): a scratch folder with the student's files and
 #   the execution files, vpl_evaluate.sh then vpl_execution, no network, an unprivileged user;
 #   the grade is the last `Grade :=>>` line, the missing fflush is told, the hidden case is only
-#   "Caso oculto", and no case is left on the disk;
+#   "Caso oculto", no case is left on the disk, and Tomás's process that writes a full grade
+#   where VPL reads it (tramposo/) is killed before the checker's grade;
 # - the zip of make gradescope, run with /autograder laid out as Gradescope lays it (bubblewrap
 #   binds a scratch folder there): results.json checked against Gradescope's schema.
 # hoja-es.csv is as a spreadsheet saves it again (BOM, CRLF); Elena's row there has a maximum
@@ -33,10 +35,13 @@ declare -A submitted=(
     ['Elena Ruiz_1003_assignsubmission_file_']=elena
     ['Gema Sanz_1004_assignsubmission_file_']=gema
     ['Inés Gil_1005_assignsubmission_file_']=ines
+    ['Tomás Trampas_1007_assignsubmission_file_']=tramposo
     ['sin-numero']=bruno)
 for folder in "${!submitted[@]}"; do
     mkdir -p "$class/$folder"
-    cp "$source/tests/corregir/entregas/${submitted[$folder]}/agemenu.c" "$class/$folder/"
+    from=$source/tests/corregir/entregas/${submitted[$folder]}
+    [ -d "$from" ] || from=$here/${submitted[$folder]}
+    cp "$from/agemenu.c" "$class/$folder/"
 done
 # The teacher's case: one of the course's, under a name the students must not see.
 mkdir -p "$scratch/ocultos/agemenu"
@@ -101,16 +106,20 @@ for folder in "${!submitted[@]}"; do
     jail=$scratch/vpl-$student
     mkdir -p "$jail"
     cp "$build/vpl/agemenu/"* "$class/$folder/agemenu.c" "$jail/"
+    # Tomás's writer runs as the grader's own user: as root it could open any output.
+    as=("${isolated[@]}")
+    [ "$student" = tramposo ] && { [ "$(id -u)" = 0 ] && as=(unshare -n) || as=(unshare -rn); }
     [ "$(id -u)" = 0 ] && chown -R 65534:65534 "$jail"
-    (cd "$jail" && "${isolated[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$jail" VPL_MAXTIME=120 \
+    (cd "$jail" && "${as[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$jail" VPL_MAXTIME=120 \
         VPL_GRADEMIN=0 VPL_GRADEMAX=10 VPL_SUBFILES=agemenu.c MOODLE_USER_ID=7 MOODLE_USER_NAME="$folder" \
-        bash -c 'bash vpl_evaluate.sh && ./vpl_execution') > "$jail.out" 2>&1
+        bash -c 'bash vpl_evaluate.sh && ./vpl_execution' 2>&1 | cat > "$jail.out")
     grade=$(grep '^Grade :=>>' "$jail.out" | tail -n 1)
     [ "$(tail -n 1 "$jail.out")" = "$grade" ] || { fail "VPL $student: the grade is not the last line"; show "$jail.out"; }
     [ "$grade" = "Grade :=>>${mark[$folder]}" ] ||
         { fail "VPL $student: «$grade», make corregir gave ${mark[$folder]}"; show "$jail.out"; }
-    # The comments: every line inside a block is a title or shown as it is.
-    awk '/^<\|--$/ {inside = 1; next} /^--\|>$/ {inside = 0; next}
+    # The comments: every line inside a block is a title or shown as it is (Tomás writes
+    # grades of his own into the output while the checker runs).
+    [ "$student" = tramposo ] || awk '/^<\|--$/ {inside = 1; next} /^--\|>$/ {inside = 0; next}
          inside && !/^[->]/ {print "loose line: " $0; bad = 1} END {exit bad}' "$jail.out" ||
         fail "VPL $student: a comment line VPL would not show"
     [ "$student" = ines ] || grep -q '^-Caso oculto 1: ' "$jail.out" || fail "VPL $student: the hidden case is not told as hidden"
@@ -139,15 +148,20 @@ box=(bwrap --bind / / --ro-bind "$scratch/etc/passwd" /etc/passwd --ro-bind "$sc
 if ! "${box[@]}" true 2> /dev/null; then
     echo "bubblewrap cannot run here: the Gradescope zip is not run"
 else
+    # The image is built once: setup.sh; then each submission in a fresh submission/ and results/.
+    root=$scratch/autograder
+    mkdir -p "$root/source" "$root/tmp"
+    chmod 1777 "$root/tmp"
+    (cd "$root/source" && unzip -q "$build/gradescope/agemenu.zip")
+    "${box[@]}" --bind "$root" /autograder env PATH="$scratch/bin:$PATH" bash /autograder/source/setup.sh \
+        > "$scratch/setup.log" 2>&1 || { fail "Gradescope's setup.sh"; show "$scratch/setup.log"; }
     for folder in "${!submitted[@]}"; do
         student=${submitted[$folder]}
-        root=$scratch/gs-$student
-        mkdir -p "$root/source" "$root/submission/carpeta" "$root/results"
-        (cd "$root/source" && unzip -q "$build/gradescope/agemenu.zip")
+        rm -rf "$root/submission" "$root/results"
+        mkdir -p "$root/submission/carpeta"
         cp "$class/$folder/agemenu.c" "$root/submission/carpeta/"
-        mkdir -p "$root/tmp" && chmod 1777 "$root/tmp"
-        "${box[@]}" --bind "$root" /autograder env PATH="$scratch/bin:$PATH" TMPDIR="$root/tmp" \
-            bash -c 'bash /autograder/source/setup.sh && /autograder/source/run_autograder' > "$root.log" 2>&1
+        "${box[@]}" --bind "$root" /autograder env TMPDIR="$root/tmp" /autograder/source/run_autograder \
+            > "$root.log" 2>&1
         python3 - "$root/results/results.json" "${mark[$folder]}" "$student" >> "$root.log" 2>&1 <<'PYTHON' ||
 import json, sys
 path, mark, student = sys.argv[1:]
@@ -178,7 +192,6 @@ for problem in problems:
 sys.exit(1 if problems else 0)
 PYTHON
             { fail "Gradescope $student"; show "$root.log"; show "$root/results/results.json"; }
-        # The checker ran as alumno and left no case behind in its scratch folders.
     done
 fi
 step "done"

@@ -4,9 +4,15 @@
 // results.json: one test per case, each with its score, status, output and visibility.
 #include "plataformas.h"
 
+#include <dirent.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -86,6 +92,42 @@ std::string jsonText(const std::string &text) {
     return json + "\"";
 }
 
+// Without a sandbox, a program may leave a process of its own session running, which could
+// later write a grade where the platform reads it. On Linux every such orphan is adopted by the
+// checker, which kills them all before it tells the verdict; and the checker's own /proc files
+// (its output among them) are closed to the programs. Elsewhere the platform's jail must do it.
+void adoptOrphans() {
+#ifdef __linux__
+    prctl(PR_SET_CHILD_SUBREAPER, 1);
+    prctl(PR_SET_DUMPABLE, 0);
+#endif
+}
+
+void killOrphans() {
+    for (int round = 0; round < 100; ++round) {
+        bool any = false;
+        if (DIR *proc = opendir("/proc")) {
+            while (const dirent *entry = readdir(proc)) {
+                const pid_t pid = static_cast<pid_t>(atoi(entry->d_name));
+                const std::string stat = pid > 0 ? readFile("/proc/" + std::string(entry->d_name) + "/stat").value_or("") : "";
+                const size_t close = stat.rfind(')');
+                int parent = 0;
+                if (close != std::string::npos && sscanf(stat.c_str() + close + 1, " %*c %d", &parent) == 1 &&
+                    parent == getpid()) {
+                    kill(pid, SIGKILL);
+                    any = true;
+                }
+            }
+            closedir(proc);
+        }
+        while (waitpid(-1, nullptr, WNOHANG) > 0) {
+        }
+        if (!any)
+            break;
+        usleep(10000);
+    }
+}
+
 struct Verdict {
     std::string compiled;   // what the compiler said, when the sources do not compile
     std::string warnings;   // its warnings, when they do
@@ -160,6 +202,7 @@ int checkOnPlatform(const PlatformRun &platform, const std::string &program, con
                     Settings settings) {
     settings.shownAs = "tu programa";
     settings.keepScratch = false;
+    adoptOrphans();
     Verdict verdict;
     // Every case is in memory before the student's sources are even compiled (a source could
     // #include a case's expected output); then their folders go.
@@ -199,6 +242,7 @@ int checkOnPlatform(const PlatformRun &platform, const std::string &program, con
         // Nothing ran: every case counts, failed.
         verdict.tally.checked = static_cast<int>(loaded.cases.size() + loaded.broken.size());
     }
+    killOrphans();
     if (platform.format == "vpl") {
         tellVpl(verdict);
         return fflush(stdout) == 0 ? 0 : 2;

@@ -115,6 +115,8 @@ help:
 	@echo 'MEMORIA=1                 con make check: también busca errores de memoria con valgrind'
 	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
+	@echo 'HOJA=<hoja.csv>           con make corregir: rellena la hoja de calificaciones descargada de la tarea'
+	@echo 'CSV_PUNTO=1               con make corregir: notas.csv con comas y punto decimal (8.75), no con ; y 8,75'
 	@echo 'make vpl P=<nombre> [CASOS=<carpeta>]'
 	@echo '                          los archivos de ejecución de una actividad VPL que corrige ese programa'
 	@echo 'make gradescope P=<nombre> [CASOS=<carpeta>]'

@@ -27,6 +27,15 @@
 //                         los límites de cada ejecución (0: sin límite)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
 //   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --formato vpl|gradescope --entrega CARPETA [--resultados ARCHIVO]
+//                         dentro de la plataforma: compila los fuentes de la entrega en
+//                         EJECUTABLE, lo comprueba y da el veredicto en el formato de VPL (la
+//                         salida) o de Gradescope (results.json en ARCHIVO; - es la salida)
+//   --borrar-casos        con --formato: borra las carpetas de los casos en cuanto los ha leído
+//   --tiempo-total S      con --formato: el tiempo de todos los casos juntos, que se reparten
+//   --csv-punto           notas.csv con comas entre campos y punto decimal (8.75), no con ; y 8,75
+//   --hoja ARCHIVO        --corregir rellena la hoja de calificaciones de la tarea descargada de
+//                         la plataforma (hoja-calificaciones.csv, junto a notas.csv)
 //   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
@@ -34,6 +43,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <csignal>
@@ -50,6 +60,7 @@
 #include "comprobar.h"
 #include "explicar.h"
 #include "memoria.h"
+#include "plataformas.h"
 #include "judge.h"
 #include "pattern.h"
 #include "run.h"
@@ -215,7 +226,9 @@ void usage(const char *name) {
             "OPCIONES: --casos CARPETA, --casos-ocultos CARPETA, --mostrar-ocultos, --alumno CARPETA,\n"
             "          --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
-            "          --trabajos N, --sin-caja\n",
+            "          --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO,\n"
+            "          --formato vpl|gradescope, --entrega CARPETA, --resultados ARCHIVO,\n"
+            "          --borrar-casos, --tiempo-total S\n",
             name, name, name);
 }
 
@@ -444,17 +457,26 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
     else if (settings.valgrindWanted)
         fprintf(report, "MEMORIA=1 necesita valgrind, que no está instalado (Debian y Ubuntu: sudo apt "
                         "install valgrind): se comprueba sin él.\n");
+    // Each case's verdict is also kept whole, for the platforms' own formats.
+    auto tell = [&](const std::string &name, bool hidden, bool passed, const std::string &told) {
+        fputs(told.c_str(), report);
+        fflush(report);
+        tally.cases.push_back({name, hidden, passed, told});
+    };
     for (const std::string &broken : loaded.broken) {
         ++tally.checked;
         tally.failures.push_back("un caso del curso está mal formado");
-        fprintf(report, "✗ %s\n    el caso está mal formado\n", broken.c_str());
+        tell(broken, false, false, "✗ " + broken + "\n    el caso está mal formado\n");
     }
     int hiddenNumber = 0;
-    for (size_t i = 0; i < loaded.cases.size(); ++i) {
+    const auto started = std::chrono::steady_clock::now();
+    size_t left = loaded.cases.size();
+    for (size_t i = 0; i < loaded.cases.size(); ++i, --left) {
         const Case &c = loaded.cases[i];
         // The teacher's cases are told by their number alone, and only the kind of difference.
         const bool hidden = loaded.hidden[i] && !settings.showHidden;
         const std::string label = loaded.hidden[i] ? "caso oculto " + std::to_string(++hiddenNumber) : c.name;
+        const std::string shown = hidden ? label : c.name;
         if (const std::string why = skipped(c, settings); !why.empty()) {
             fprintf(report, "- %s: se omite, %s\n", hidden ? label.c_str() : c.name.c_str(),
                     hidden ? "no se puede comprobar aquí" : why.c_str());
@@ -462,12 +484,25 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         }
         ++tally.checked;
         tally.hiddenChecked += loaded.hidden[i];
-        const Run run = runCase(executable, c, optionsFor(c, settings));
+        RunOptions options = optionsFor(c, settings);
+        // A platform's time for all the cases together is shared among those still to run.
+        if (settings.budgetSeconds > 0) {
+            const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+            const double share = (settings.budgetSeconds - spent) / static_cast<double>(left);
+            if (share < 0.5) {
+                tally.failures.push_back("se acabó el tiempo de la corrección");
+                tell(shown, hidden, false, "✗ " + shown + "\n    no se ejecutó: se acabó el tiempo de la corrección\n");
+                continue;
+            }
+            if (options.limits.wallSeconds <= 0 || share < options.limits.wallSeconds)
+                options.limits.wallSeconds = share;
+        }
+        const Run run = runCase(executable, c, options);
         tally.seconds += run.seconds;
         if (!run.started) {
-            fprintf(report, "✗ %s\n    no se pudo preparar la prueba%s%s\n", hidden ? label.c_str() : c.name.c_str(),
-                    hidden ? "" : ": ", hidden ? "" : run.setupError.c_str());
             tally.failures.push_back("no se pudo preparar la prueba");
+            tell(shown, hidden, false, "✗ " + shown + "\n    no se pudo preparar la prueba" +
+                                           (hidden ? std::string() : ": " + run.setupError) + "\n");
             cleanUp(run, false, settings.limits);
             continue;
         }
@@ -481,28 +516,26 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         if (problems.empty() && memory.errors.empty()) {
             ++tally.passed;
             tally.hiddenPassed += loaded.hidden[i];
-            if (hidden)
-                fprintf(report, "%s: ✓\n", label.c_str());
-            else
-                fprintf(report, "✓ %s (%s)\n%s", c.name.c_str(), seconds(run.seconds).c_str(), memoryTold.c_str());
+            tell(shown, hidden, true,
+                 hidden ? shown + ": ✓\n" : "✓ " + c.name + " (" + seconds(run.seconds) + ")\n" + memoryTold);
             cleanUp(run, false, settings.limits);
             continue;
         }
         const std::string kinds = differenceKinds(problems, !memory.errors.empty());
         tally.failures.push_back(failureOf(problems, !memory.errors.empty()));
         if (hidden) {
-            fprintf(report, "%s: ✗ (%s)\n", label.c_str(), kinds.c_str());
+            tell(shown, hidden, false, shown + ": ✗ (" + kinds + ")\n");
             cleanUp(run, false, settings.limits);
             continue;
         }
         const SilentWaitCause cause = causeOfSilentWait(c, run, executable, settings);
-        fprintf(report, "✗ %s (%s)\n%s%s", c.name.c_str(), seconds(run.seconds).c_str(),
-                problems.empty() ? ""
-                                 : explain(c, run, problems, settings.limits, cause, executable.string()).text.c_str(),
-                memoryTold.c_str());
+        std::string told = "✗ " + c.name + " (" + seconds(run.seconds) + ")\n" +
+                           (problems.empty() ? ""
+                                             : explain(c, run, problems, settings.limits, cause, executable.string()).text) +
+                           memoryTold;
         if (cleanUp(run, settings.keepScratch, settings.limits))
-            fprintf(report, "    (la carpeta de la prueba queda en %s)\n", run.scratch.c_str());
-        fflush(report);
+            told += "    (la carpeta de la prueba queda en " + run.scratch.string() + ")\n";
+        tell(c.name, hidden, false, told);
     }
     fprintf(report, "%d de %d casos correctos\n", tally.passed, tally.checked);
     return tally;
@@ -517,6 +550,7 @@ int main(int argc, char **argv) {
     std::string mode, inputFile, arguments, data, written;
     fs::path origin = fs::current_path();
     std::string sourceList;
+    PlatformRun platform;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -530,6 +564,23 @@ int main(int argc, char **argv) {
         };
         if (option == "--corregir" || option == "--grabar") {
             mode = option;
+        } else if (option == "--formato" && hasValue) {
+            platform.format = argv[++i];
+            if (platform.format != "vpl" && platform.format != "gradescope") {
+                usage(argv[0]);
+                return 2;
+            }
+        } else if (option == "--entrega" && hasValue) {
+            platform.submission = fs::absolute(argv[++i]);
+        } else if (option == "--resultados" && hasValue) {
+            platform.results = argv[++i];
+        } else if (option == "--borrar-casos") {
+            platform.deleteCases = true;
+        } else if (option == "--tiempo-total" && limit(1, settings.budgetSeconds)) {
+        } else if (option == "--csv-punto") {
+            settings.csv = {',', '.'};
+        } else if (option == "--hoja" && hasValue) {
+            settings.worksheet = fs::absolute(argv[++i]);
         } else if (option == "--sin-caja") {
             settings.sandbox = false;
         } else if (option == "--valgrind") {
@@ -601,6 +652,13 @@ int main(int argc, char **argv) {
     }
     if (mode == "--corregir")
         return gradeClass(positional[0], fs::absolute(positional[1]), settings);
+    if (!platform.format.empty()) {
+        if (platform.submission.empty() || (platform.format == "gradescope" && platform.results.empty())) {
+            usage(argv[0]);
+            return 2;
+        }
+        return checkOnPlatform(platform, positional[0], fs::absolute(positional[1]), settings);
+    }
 
     const std::string program = positional[0];
     const fs::path executable = fs::absolute(positional[1]);

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "case.h"
+#include "notas.h"
 #include "run.h"
 
 // What the command line sets.
 struct Settings {
     std::vector<fs::path> caseRoots;  // folders laid out as <program>/<case>/
-    std::vector<fs::path> hiddenRoots;  // the teacher's (CASOS=): in make corregir, hidden
+    std::vector<fs::path> hiddenRoots;  // the teacher's (CASOS=): hidden in a student's feedback
     bool showHidden = false;  // a student's feedback shows the teacher's cases in full
     std::string student;      // make corregir ALUMNO=: the one folder re-graded
     std::vector<fs::path> sources;    // make check FUENTE=: the student's sources to compile
@@ -27,6 +28,9 @@ struct Settings {
     bool valgrindWanted = false;
     std::string shownAs;  // how the executable is named to the student, when not by its path
     int jobs = 0;         // submissions checked at once (0: one per processor)
+    double budgetSeconds = 0;  // on a platform: the time for all the cases together (0: none)
+    CsvStyle csv;         // how notas.csv is written
+    fs::path worksheet;   // make corregir HOJA=: the platform's grading worksheet to fill
 };
 
 // The cases of a program in the roots, loaded whole before anything runs. A folder that is no
@@ -53,6 +57,12 @@ Planned plannedCases(const Loaded &loaded, const Settings &settings);
 
 // Checks one executable against the cases; what a student sees is written to report as it
 // goes. Returns the count of cases passed and of cases checked.
+struct CaseResult {
+    std::string name;  // a hidden case's: «caso oculto N»
+    bool hidden = false;
+    bool passed = false;
+    std::string text;  // what the student is told of it: its line, and why it fails
+};
 struct Tally {
     int passed = 0;
     int checked = 0;
@@ -60,6 +70,7 @@ struct Tally {
     int hiddenChecked = 0;
     double seconds = 0;
     std::vector<std::string> failures;  // for each case failed, what went wrong in a few words
+    std::vector<CaseResult> cases;  // each case checked, in order
 };
 Tally checkExecutable(const std::string &program, const fs::path &executable,
                       const Loaded &loaded, const Settings &settings, FILE *report);

@@ -23,6 +23,7 @@
 #include "comprobar.h"
 #include "entregas.h"
 #include "explicar.h"
+#include "hoja.h"
 #include "nombres.h"
 #include "notas.h"
 
@@ -307,6 +308,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
     for (size_t index : graded) {
         const Submission &s = students[index];
         Mark mark;
+        mark.folder = s.name;
         mark.student = s.shown;
         mark.courseTotal = planned.course;
         mark.hiddenTotal = planned.hidden;
@@ -341,26 +343,26 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
     // notas.csv: this run's rows, and every row of an earlier run it does not replace; the
     // teacher is told of those of students no longer in the class.
     const fs::path notas = settings.output / "notas.csv";
-    std::string text = marksHeader();
+    std::string text = marksHeader(settings.csv);
     std::vector<std::string> kept;
     if (!settings.student.empty()) {
         // One student re-graded: their row in its place, or at the end when it was not there.
         const Mark &mark = marks.front();
         bool replaced = false;
-        for (const auto &[key, row] : readMarks(notas)) {
-            const bool theirs = key == markKey(mark);
-            text += theirs ? marksRow(mark) : row;
+        for (const auto &[key, row] : readMarks(notas, settings.csv)) {
+            const bool theirs = key == markKey(mark, settings.csv);
+            text += theirs ? marksRow(mark, settings.csv) : row;
             replaced = replaced || theirs;
         }
         if (!replaced)
-            text += marksRow(mark);
+            text += marksRow(mark, settings.csv);
     } else {
         std::set<std::string> listed;
         for (const Mark &mark : marks) {
-            text += marksRow(mark);
-            listed.insert(markKey(mark));
+            text += marksRow(mark, settings.csv);
+            listed.insert(markKey(mark, settings.csv));
         }
-        for (const auto &[key, row] : readMarks(notas))
+        for (const auto &[key, row] : readMarks(notas, settings.csv))
             if (listed.count(key) == 0) {
                 text += row;
                 kept.push_back(key);
@@ -378,5 +380,22 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
         printf("No se pudo escribir %s.\n", notas.c_str());
         return 2;
     }
+    // The platform's zip holds every student's feedback there is, this run's or an earlier one's;
+    // the worksheet gets this run's marks (re-grading one: into the worksheet already filled).
+    std::vector<MarkRow> rows, everyone;
+    for (const Mark &mark : marks)
+        if (mark.graded)
+            rows.push_back({mark.folder, mark.coursePassed + mark.hiddenPassed, mark.courseTotal + mark.hiddenTotal,
+                            mark.note, {}});
+    for (const Submission &s : students)
+        if (const fs::path feedback = settings.output / "retroalimentacion" / (s.stem + ".txt");
+            s.notGraded.empty() && fs::exists(feedback, ec))
+            everyone.push_back({s.name, 0, 0, "", feedback});
+    fs::path worksheet = settings.worksheet;
+    if (!settings.student.empty() && fs::exists(settings.output / "hoja-calificaciones.csv", ec))
+        worksheet = settings.output / "hoja-calificaciones.csv";
+    if (!feedbackZip(settings.output, everyone) ||
+        (!settings.worksheet.empty() && !fillWorksheet(worksheet, settings.output, rows)))
+        return 2;
     return all ? 0 : 2;
 }

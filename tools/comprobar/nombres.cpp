@@ -154,18 +154,6 @@ bool spanishLess(const std::string &a, const std::string &b) {
     return keyA != keyB ? keyA < keyB : a < b;
 }
 
-std::string csvField(const std::string &text) {
-    std::string field = text;
-    if (!field.empty() && std::string("=+-@\t\r").find(field[0]) != std::string::npos)
-        field.insert(0, "'");
-    if (field.find_first_of(",;\"\r\n") == std::string::npos)
-        return field;
-    std::string quoted = "\"";
-    for (char c : field)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
 std::string fileStem(const std::string &name) {
     const std::string shown = visibleName(name);
     constexpr size_t longest = 120;

@@ -24,10 +24,6 @@ std::string shortened(const std::string &text, size_t width);
 std::vector<uint32_t> spanishKey(const std::string &name);
 bool spanishLess(const std::string &a, const std::string &b);
 
-// A CSV field a spreadsheet takes as text: a leading =, +, -, @, tab or carriage return would
-// make it a formula, so it gets an apostrophe in front; quoted when it holds , ; " or a line end.
-std::string csvField(const std::string &text);
-
 // A file name of at most some 120 bytes for a folder name: the visible name, or a long one cut
 // and followed by a short hash of the whole, so that it stays unique and recognisable.
 std::string fileStem(const std::string &name);

@@ -73,6 +73,9 @@ ifneq ($(filter run check corregir caso enunciado,$(MAKECMDGOALS)),)
 endif
 $(if $(and $(filter corregir,$(MAKECMDGOALS)),$(if $(ENTREGAS),,x)),$(error make corregir: falta ENTREGAS=<carpeta con una subcarpeta por alumno>))
 $(if $(and $(filter caso,$(MAKECMDGOALS)),$(if $(and $(NOMBRE),$(CASOS)),,x)),$(error make caso: faltan NOMBRE=<caso> y CASOS=<carpeta donde grabarlo>))
+# make test runs the course's own tests: given a student's program it would test the course's
+# and say all passed.
+$(if $(and $(filter test,$(MAKECMDGOALS)),$(FUENTE)$(EXE)),$(error make test prueba los programas del curso, no el tuyo: para comprobar tu versión escribe make check P=$(or $(P),<programa>) $(if $(FUENTE),FUENTE=$(FUENTE),EXE=$(EXE))))
 ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
   name_error := $(shell $(INDEX) probado $(P) 2>&1)
 endif

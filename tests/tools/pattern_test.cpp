@@ -47,6 +47,8 @@ TEST(Pattern, StarTakesTheRestOfTheLineUpToTheNextLiteral) {
     EXPECT_TRUE(matches("error: {{*}}\nfin\n", "error: anything at all\nfin\n"));
     EXPECT_FALSE(matches("error: {{*}}\nfin\n", "error: x\nmore\nfin\n"))
         << "the star never crosses a line end";
+    EXPECT_FALSE(matches("sh: {{*}}found\n", "sh: x\nnot found\n")) << "nor looks for its literal on the next line";
+    EXPECT_FALSE(matches("error: {{*}}", "error: x\nmore")) << "nor takes the lines after a pattern's end";
 }
 
 TEST(Pattern, MistakesInThePatternAreReported) {

@@ -77,6 +77,7 @@ TEST(Pattern, AMismatchIsToldAtItsOwnLineAndColumnWithBothLines) {
 TEST(Visible, ShowsControlBytesAsEscapes) {
     EXPECT_EQ(visible(std::string("a\a\t\n\r\\", 6) + std::string(1, '\0') + "ñ"),
               "a\\a\\t\\n\\r\\\\\\x00ñ");
+    EXPECT_EQ(visible("D\x92game \xc3(a\xf1os)"), "D\\x92game \\xc3(a\\xf1os)") << "bytes that are no UTF-8";
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ TEST(Pattern, StarTakesTheRestOfTheLineUpToTheNextLiteral) {
     EXPECT_TRUE(matches("error: {{*}}\nfin\n", "error: anything at all\nfin\n"));
     EXPECT_FALSE(matches("error: {{*}}\nfin\n", "error: x\nmore\nfin\n"))
         << "the star never crosses a line end";
+    EXPECT_FALSE(matches("sh: {{*}}found\n", "sh: x\nnot found\n")) << "nor looks for its literal on the next line";
+    EXPECT_FALSE(matches("error: {{*}}", "error: x\nmore")) << "nor takes the lines after a pattern's end";
 }
 
 TEST(Pattern, MistakesInThePatternAreReported) {
@@ -75,6 +77,7 @@ TEST(Pattern, AMismatchIsToldAtItsOwnLineAndColumnWithBothLines) {
 TEST(Visible, ShowsControlBytesAsEscapes) {
     EXPECT_EQ(visible(std::string("a\a\t\n\r\\", 6) + std::string(1, '\0') + "ñ"),
               "a\\a\\t\\n\\r\\\\\\x00ñ");
+    EXPECT_EQ(visible("D\x92game \xc3(a\xf1os)"), "D\\x92game \\xc3(a\\xf1os)") << "bytes that are no UTF-8";
 }
 
 }  // namespace

@@ -134,6 +134,56 @@ if [ $? -eq 0 ] || ! grep -q "did not write resultado.txt" <<< "$output"; then
 fi
 rm -rf "${TMPDIR:?}"/*
 
+# What the judge must not let pass: one case folder and one wrong program for each check.
+# expectRun <status> <text> <program> <case>: the runner's status and a line it prints.
+expectRun() {
+    output=$("$runner" "$3" "$4" 2>&1)
+    local status=$?
+    if [ "$status" != "$1" ] || ! grep -qF -- "$2" <<< "$output"; then
+        fail "$3 on $(basename "$4"): status $status, expected $1 with «$2»"; echo "$output"
+    fi
+}
+# (Programs of its own, not the course's: a sanitized build's runs through a script would be
+# held to a memory limit they cannot start under.)
+judged=$scratch/judged
+mkdir -p "$judged/expect"
+printf 'hola\n' > "$judged/stdout"
+printf '1\n' > "$judged/status"
+printf 'notas.txt\n' > "$judged/absent"
+printf 'x\n' > "$judged/expect/resultado.txt"
+wrapper right "echo hola; printf 'x\\n' > resultado.txt; exit 1"
+expectRun 0 "" "$scratch/right" "$judged"
+# One non-zero status is not another.
+wrapper other-status "echo hola; printf 'x\\n' > resultado.txt; exit 2"
+expectRun 1 "exit status 2, expected 1" "$scratch/other-status" "$judged"
+# A file the case says must not be there.
+wrapper leaves-a-file "echo hola; printf 'x\\n' > resultado.txt; : > notas.txt; exit 1"
+expectRun 1 "the file notas.txt should not exist" "$scratch/leaves-a-file" "$judged"
+# A written file with more at its end than expected.
+wrapper writes-more "echo hola; printf 'x\\ny' > resultado.txt; exit 1"
+expectRun 1 "the file resultado.txt differs" "$scratch/writes-more" "$judged"
+
+# A statement's session is checked whole, and with the typed lines where they were given, also
+# when a placeholder before them (or just before them) is shorter than the number it stands for.
+mkdir -p "$scratch/statement/exact" "$scratch/statement/pattern"
+printf 'uno\nAna\n' > "$scratch/statement/exact/stdin"
+cp "$scratch/statement/exact/stdin" "$scratch/statement/pattern/stdin"
+printf 'p = 0x1234567\n' > "$scratch/statement/exact/stdout"
+printf '¿Nombre? Hola Ana\n' >> "$scratch/statement/exact/stdout"
+printf 'p = {{p:a}}\n¿Nombre? Hola Ana\n' > "$scratch/statement/pattern/stdout.pat"
+printf '#!/bin/bash\nprintf "p = 0x1234567"; read -r x; printf "\\n¿Nombre? "; read -r y; printf "Hola %%s\\n" "$y"\n' \
+    > "$scratch/statement/asks"
+chmod +x "$scratch/statement/asks"
+printf 'p = 0x1234567uno\n\n¿Nombre? Ana\nHola Ana\n' > "$scratch/statement/session"
+for kind in exact pattern; do
+    "$runner" --session-matches "$scratch/statement/asks" "$scratch/statement/$kind" "$scratch/statement/session" > /dev/null ||
+        fail "the $kind session of a statement is not recognised"
+done
+printf 'p = 0x1234567uno\n\n¿Nombre? Ana\nHola Ann\n' > "$scratch/statement/session"
+"$runner" --session-matches "$scratch/statement/asks" "$scratch/statement/exact" "$scratch/statement/session" > /dev/null &&
+    fail "a statement's session with another letter is taken for its case's"
+rm -rf "${TMPDIR:?}"/*
+
 # Numbers in case files are read strictly, and anything in a case tree that is no case is
 # listed with why.
 cp -r "$source/casos/addup/suma-de-uno-a-diez" "$scratch/status-in-words"

@@ -59,6 +59,32 @@ std::string quoted(const std::string &error) {
     return end == std::string::npos ? std::string{} : error.substr(start, end - start);
 }
 
+// A message with the folders of every absolute path left out: "/usr/bin/ld: /tmp/cc1.o: in
+// function" becomes "ld: cc1.o: in function". What the grader's machine calls its folders is no
+// business of the student's, and hides what matters. A path starts a message or follows a blank
+// and ends at the colon after it (folders may hold blanks).
+std::string withoutFolders(const std::string &line) {
+    std::string shown;
+    size_t at = 0;
+    while (at < line.size()) {
+        const bool starts = line[at] == '/' && (at == 0 || line[at - 1] == ' ') && at + 1 < line.size() &&
+                            line[at + 1] != ' ';
+        const size_t colon = starts ? line.find(':', at) : std::string::npos;
+        const std::string path = colon == std::string::npos ? std::string{} : line.substr(at, colon - at);
+        if (path.empty() || path.find_first_of("'`\"()") != std::string::npos) {
+            shown += line[at++];
+            continue;
+        }
+        shown += path.substr(path.rfind('/') + 1);
+        at = colon;
+    }
+    return shown;
+}
+
+bool ofUtiles(const std::string &name) {
+    return name.rfind("pedir", 0) == 0 || name == "sgets" || name == "salir";
+}
+
 }  // namespace
 
 std::string firstErrorOf(const std::string &log) {
@@ -67,15 +93,17 @@ std::string firstErrorOf(const std::string &log) {
         const std::string &line = lines[i];
         if (has(line, "collect2:") || has(line, "linker command failed"))
             continue;
-        if (!has(line, "error:") && !has(line, "undefined reference") && !has(line, "Undefined symbols"))
+        // The linker's own line comes after the one that names the function it was in.
+        if (!has(line, "error:") && !has(line, "undefined reference") && !has(line, "Undefined symbols") &&
+            !has(line, "multiple definition of") && !has(line, "duplicate symbol"))
             continue;
         // gcc and clang show the source line and a marker under the place after the message.
-        std::string shown = line;
+        std::string shown = withoutFolders(line);
         for (size_t k = i + 1; k < lines.size() && k <= i + 3 && !lines[k].empty() && lines[k][0] == ' '; ++k)
             shown += "\n" + lines[k];
         return shown;
     }
-    return lines.empty() ? std::string("(el compilador no dijo nada)") : lines[0];
+    return lines.empty() ? std::string("(el compilador no dijo nada)") : withoutFolders(lines[0]);
 }
 
 std::string warningsOf(const std::string &log) {
@@ -84,7 +112,7 @@ std::string warningsOf(const std::string &log) {
     for (const std::string &line : splitLines(log)) {
         if (line.find("warning:") == std::string::npos)
             continue;
-        shown += line + "\n";
+        shown += withoutFolders(line) + "\n";
         if (explained.empty())
             explained = explainError(line);
     }
@@ -99,21 +127,39 @@ std::string explainError(const std::string &error) {
     if (has(error, "undefined reference to") || has(error, "Undefined symbols") || has(error, "undefined symbol")) {
         if (name == "main" || has(error, "_main"))
             return "no hay función main, o está mal escrita: todo programa empieza en int main(void)";
-        if (name.rfind("pedir", 0) == 0 || name == "sgets" || name == "salir")
+        if (ofUtiles(name))
             return name + " es de utiles y no se encuentra así escrita: mira sus mayúsculas (pedirInt, "
                           "pedirFloat, pedirDouble, pedir, sgets, salir)";
-        return "el enlazador no encuentra la función " + name +
+        return "el enlazador, que junta tus archivos con las bibliotecas, no encuentra la función " + name +
                ": ¿está mal escrito su nombre, o falta entregar el archivo que la define?";
     }
-    if (has(error, "multiple definition of"))
-        return "la función o variable " + name + " está definida dos veces, en dos archivos o en uno";
-    if (has(error, "implicit declaration of function") || has(error, "call to undeclared function"))
+    if (has(error, "multiple definition of") || has(error, "duplicate symbol")) {
+        if (name == "main" || name == "_main")
+            return "hay dos funciones main: un programa tiene una sola (¿entregas dos programas, o un "
+                   "archivo de pruebas con su propio main?)";
+        if (ofUtiles(name))
+            return name + " ya está en la biblioteca utiles, que se enlaza sola con tu programa: no "
+                          "entregues tu propio utiles.c ni copies sus funciones";
+        return "la función o variable " + name + " está definida dos veces, en dos archivos o en uno (en "
+                                                 "un .h van solo los prototipos y las declaraciones extern)";
+    }
+    // gets is gone from C: stdio.h no longer declares it, though it is included.
+    if (name == "gets" || has(error, "the `gets' function is dangerous"))
+        return "gets ya no existe en C: no sabe cuánto cabe en la tabla y escribe más allá; lee la "
+               "línea con fgets(linea, sizeof linea, stdin) o con pedir de utiles";
+    if (has(error, "implicit declaration of function") || has(error, "call to undeclared function") ||
+        has(error, "implicitly declaring library function"))
         return "llamas a " + name + " antes de declararla: ¿falta su #include (stdio.h, stdlib.h, "
                                     "string.h, utiles.h...) o su prototipo antes de usarla?";
     if (has(error, "undeclared") || has(error, "was not declared in this scope") ||
         has(error, "use of undeclared identifier"))
         return "usas " + name + " sin haberlo declarado: ¿falta declarar la variable, está mal "
                                 "escrito, o se declaró dentro de otro bloque?";
+    if (has(error, "expected ':', ',', ';', '}'") || has(error, "expected ';' at end of declaration list"))
+        return "falta un punto y coma (;) detrás de un campo del registro (struct): casi siempre al final "
+               "de la línea anterior";
+    if (has(error, "expected ';' after struct") || has(error, "expected ';', identifier or '('"))
+        return "falta el punto y coma (;) detrás de la llave que cierra el struct";
     if (has(error, "expected ';'") || has(error, "expected ',' or ';'"))
         return "falta un punto y coma (;): casi siempre al final de la instrucción de la línea anterior";
     if (has(error, "expected declaration or statement at end of input") || has(error, "expected '}'"))
@@ -122,9 +168,17 @@ std::string explainError(const std::string &error) {
         return "falta cerrar un paréntesis )";
     if (has(error, "missing terminating"))
         return "un texto no cierra sus comillas en la misma línea";
+    // A stray byte from 0x80 up that starts no typographic quote (E2) nor odd space (C2) of
+    // UTF-8 is nearly always a Latin-1 letter: á, ñ, ¿.
+    if ((has(error, "stray '\\3") && !has(error, "stray '\\342'") && !has(error, "stray '\\302'")) ||
+        has(error, "stray '\\2") || has(error, "not valid UTF-8") || has(error, "illegal character encoding"))
+        return "el fuente no está guardado en UTF-8 (¿en Latin-1 o Windows-1252, como guardan algunos "
+               "editores de Windows?): guárdalo en UTF-8, o las letras como á y ñ salen mal";
     if (has(error, "stray") || has(error, "non-ASCII characters are not allowed"))
         return "hay un carácter extraño fuera de las comillas (¿comillas tipográficas “ ” o un espacio "
                "raro copiados de un documento?)";
+    if (has(error, "'%p' expects argument of type 'void *'") || has(error, "specifies type 'void *'"))
+        return "%p escribe un puntero de tipo void *: conviértelo al dárselo, printf(\"%p\", (void *) &x)";
     if (has(error, "format") && (has(error, "expects argument of type") || has(error, "specifies type")))
         return "un formato de printf o scanf no corresponde a su valor: %d es para int, %ld para long, "
                "%f para double, %c para char, %s para un texto (y scanf quiere la dirección: &x)";
@@ -151,11 +205,22 @@ std::string explainError(const std::string &error) {
     if (has(error, "has no member named") || has(error, "no member named") || has(error, "request for member") ||
         has(error, "member reference"))
         return "ese campo no existe en el registro, o usas . donde va -> (con un puntero) o al revés";
+    if (has(error, "conio.h"))
+        return "conio.h es de los compiladores antiguos de MS-DOS y Windows, no de C: quita el #include; "
+               "en vez de getch usa getchar, y para preguntar, pedirInt o pedir de utiles";
     if (has(error, "No such file or directory") || has(error, "file not found"))
         return "no se encuentra el archivo del #include: mira cómo está escrito; las cabeceras del "
                "sistema van entre < > y las tuyas entre comillas";
     if (has(error, "'else' without a previous 'if'") || has(error, "expected expression before 'else'"))
         return "un else sin su if: ¿hay un ; justo detrás del paréntesis del if, o falta una llave?";
+    if (has(error, "array subscript has type 'char'") || has(error, "array subscript is of type 'char'"))
+        return "un char como índice de una tabla: con letras como «ñ» o «á» vale negativo y se sale de la "
+               "tabla; conviértelo antes, tabla[(unsigned char) c]";
+    if (has(error, "parentheses around assignment used as truth value") ||
+        has(error, "result of an assignment as a condition"))
+        return "la condición asigna con = en vez de comparar: para comparar se escribe ==";
+    if (has(error, "used after 'free'") || has(error, "use after free"))
+        return "usas un puntero después de liberar su memoria con free: libérala cuando ya no la uses";
     if (has(error, "invalid operands to binary"))
         return "esa operación no se puede hacer con esos tipos (dos textos no se suman: se unen con strcat)";
     if (has(error, "expected expression") || has(error, "expected identifier or"))

@@ -14,7 +14,8 @@ namespace {
 
 constexpr DiffWords spanish = {"línea", "columna", "esperado", "obtenido",
                                "líneas más difieren", "otra línea difiere",
-                               "ninguna otra línea difiere"};
+                               "ninguna otra línea difiere",
+                               "se parecen, pero son caracteres distintos"};
 
 std::string withoutTrailingBlanks(const std::string &text) {
     std::string result;
@@ -42,11 +43,34 @@ std::string withoutBlankLines(const std::string &text) {
     return result;
 }
 
-std::string withWindowsLineEnds(const std::string &text) {
-    std::string result;
-    for (char c : text)
-        result += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return result;
+// The usual mistakes of line ends and encodings, in a text (the output, or a written file):
+// lines that end in \r\n, some or all, and the right text in another encoding.
+std::string textHint(const std::string &expected, const std::string &actual, const char *what) {
+    std::string unix;
+    size_t windows = 0;
+    for (size_t i = 0; i < actual.size(); ++i) {
+        const bool crlf = actual[i] == '\r' && i + 1 < actual.size() && actual[i + 1] == '\n';
+        windows += crlf;
+        if (!crlf)
+            unix += actual[i];
+    }
+    if (windows > 0 && unix == expected) {
+        const size_t lines = static_cast<size_t>(std::count(expected.begin(), expected.end(), '\n'));
+        return (windows == lines ? std::string("las líneas ") + what + "acaban"
+                                 : std::to_string(windows) + " de las " + std::to_string(lines) + " líneas " +
+                                       what + (windows == 1 ? "acaba" : "acaban")) +
+               " en \\r\\n, como en Windows: escribe solo \\n (¿el fuente se escribió en Windows con "
+               "\\r\\n dentro de los textos?)";
+    }
+    if (toUtf8(actual, Encoding::Latin1) == expected)
+        return std::string("sale lo esperado, pero en Latin-1 (o Windows-1252) y no en UTF-8: ¿está el "
+                           "fuente guardado en Latin-1? Guárdalo en UTF-8");
+    if (toUtf8(expected, Encoding::MacRoman) == actual)
+        return std::string("sale lo esperado, pero en UTF-8, y se espera en Mac OS Roman (mira el "
+                           "enunciado: cada letra así es un byte, escrito con un escape como \\x92)");
+    if (toUtf8(expected, Encoding::Latin1) == actual)
+        return std::string("sale lo esperado, pero en UTF-8, y se espera en Latin-1 (mira el enunciado)");
+    return {};
 }
 
 size_t countOf(const std::string &text, char wanted) {
@@ -64,9 +88,8 @@ std::string outputHint(const std::string &expected, const std::string &actual) {
         return "falta el salto de línea (\\n) del final";
     if (actual == expected + "\n")
         return "sobra un salto de línea (\\n) al final";
-    if (actual == withWindowsLineEnds(expected))
-        return "las líneas acaban en \\r\\n, como en Windows: escribe solo \\n (¿el fuente se "
-               "escribió en Windows con \\r\\n dentro de los textos?)";
+    if (const std::string hint = textHint(expected, actual, ""); !hint.empty())
+        return hint;
     if (withoutTrailingBlanks(actual) == withoutTrailingBlanks(expected))
         return "solo difieren los espacios en blanco al final de alguna línea";
     if (without(actual, '\a') == without(expected, '\a'))
@@ -236,6 +259,20 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             break;
         }
     }
+    // What the case gives the program besides its input, which the difference may come from.
+    if (!problems.empty() && !c.arguments.empty()) {
+        text += "    Argumentos que da el caso:";
+        for (const std::string &argument : c.arguments)
+            text += " «" + visible(argument) + "»";
+        text += "\n";
+    }
+    std::string given;
+    for (const CaseFile &file : c.files)
+        if (!file.folder)
+            given += (given.empty() ? " " : ", ") + visible(file.path) + " (" + std::to_string(file.bytes.size()) +
+                     " bytes)";
+    if (!problems.empty() && !given.empty())
+        text += "    Archivos que da el caso, en la carpeta donde se ejecuta:" + given + "\n";
     // Where the output first differs, shown as the student saw it: the typed lines in place.
     for (const Problem &p : problems) {
         if (run.inputAt.empty() || (p.kind != Problem::Output && p.kind != Problem::Pattern) ||
@@ -258,6 +295,8 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             explained.hint = outputHint(p.expected, p.actual);
         else if (p.kind == Problem::Pattern && p.mismatch.kind != PatternMismatch::BadPattern)
             explained.hint = patternHint(p.expected, p.actual);
+        else if (p.kind == Problem::FileDiffers)
+            explained.hint = textHint(p.expected, p.actual, "del archivo ");
         else if (p.kind == Problem::Status)
             explained.hint = "solo difiere el estado de salida (el valor que devuelve main o que recibe exit)";
         else if (p.kind == Problem::Errors)

@@ -13,10 +13,24 @@
 
 #include "case.h"
 
-// Control bytes shown as escapes, so bells, tabs, NULs and line ends can be seen.
+// The length of the well-formed UTF-8 sequence that starts at text[i], or 0.
+size_t utf8Length(const std::string &text, size_t i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    size_t length = c < 0x80 ? 1 : c >= 0xc2 && c <= 0xdf ? 2 : (c & 0xf0) == 0xe0 ? 3 : c >= 0xf0 && c <= 0xf4 ? 4 : 0;
+    for (size_t k = 1; k < length; ++k)
+        if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80)
+            return 0;
+    return length;
+}
+
+// Control bytes shown as escapes, so bells, tabs, NULs and line ends can be seen, and so are the
+// bytes that are no UTF-8 (a binary record, a text in another encoding), which a terminal would
+// show all alike, as U+FFFD.
 std::string visible(const std::string &text) {
     std::string shown;
-    for (unsigned char c : text) {
+    for (size_t i = 0; i < text.size();) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const size_t length = utf8Length(text, i);
         char escape[8];
         switch (c) {
         case '\n': shown += "\\n"; break;
@@ -25,13 +39,16 @@ std::string visible(const std::string &text) {
         case '\a': shown += "\\a"; break;
         case '\\': shown += "\\\\"; break;
         default:
-            if (c < 0x20 || c == 0x7f) {
+            if (c < 0x20 || c == 0x7f || length == 0) {
                 snprintf(escape, sizeof escape, "\\x%02x", c);
                 shown += escape;
             } else {
-                shown += static_cast<char>(c);
+                shown += text.substr(i, length);
+                i += length;
+                continue;
             }
         }
+        ++i;
     }
     return shown;
 }

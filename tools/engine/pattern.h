@@ -53,8 +53,12 @@ bool matchPattern(const std::string &pattern, const std::string &actual, Pattern
 // second.
 std::optional<std::string> patternOfTwoRuns(const std::string &first, const std::string &second);
 
-// The text with control bytes written as escapes (\n, \t, \a, \x00...).
+// The text with control bytes, and bytes that are no UTF-8, written as escapes (\n, \t, \a,
+// \x00, \x92...).
 std::string visible(const std::string &text);
+
+// The length of the well-formed UTF-8 sequence that starts at text[i] (1 for ASCII), or 0.
+size_t utf8Length(const std::string &text, size_t i);
 
 // The number of the line (from 1) on which the byte at offset stands.
 int lineOf(const std::string &text, size_t offset);

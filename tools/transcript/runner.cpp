@@ -51,7 +51,8 @@
 namespace {
 
 constexpr DiffWords english = {"line", "column", "expected", "actual", "other lines differ",
-                               "1 other line differs", "no other line differs"};
+                               "1 other line differs", "no other line differs",
+                               "they look alike, but are different characters"};
 constexpr int maxAllocations = 60;  // allocations failed in turn, at most, per case
 
 // What the command line set for every run.

@@ -1,0 +1,206 @@
+// The site's terminals in a real browser: Debian's chromium, driven by playwright-core, over a
+// plain static server (no special headers), on a test site assembled in the build folder from
+// the terminal's own files (tools/web/recursos, recursos.txt), the programs' wasm and two
+// pages of its own: every transcript case run in the page, and a program's page typed into.
+//   node navegador.mjs casos|terminal BUILD SOURCE RUNNER
+// Exit status 0 when everything passes, 1 when something fails, 77 when this machine lacks
+// what the test needs (chromium, the wasm programs), saying why.
+import { execFileSync, spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+import zlib from 'node:zlib';
+
+const [modo, build, source, runner] = process.argv.slice(2);
+const CHROMIUM = '/usr/bin/chromium';
+const skip = why => { console.log(`SKIP: ${why}`); process.exit(77); };
+
+if (!fs.existsSync(CHROMIUM))
+    skip(`${CHROMIUM} is missing (Debian: sudo apt install chromium)`);
+const wasmFolder = path.join(build, 'web-wasm');
+if (!fs.existsSync(path.join(wasmFolder, 'addthree.wasm')))
+    skip('the programs were not built for the browser (tools/web/wasm.sh said why)');
+const { chromium } = await import('playwright-core');
+
+// The test site: what the generator puts in $(BUILD)/web for the terminals, and our pages.
+const site = path.join(build, 'web-prueba');
+fs.rmSync(site, { recursive: true, force: true });
+const copy = (from, to) => {
+    fs.mkdirSync(path.dirname(to), { recursive: true });
+    fs.cpSync(from, to, { recursive: true });
+};
+copy(path.join(source, 'tools/web/recursos'), path.join(site, 'recursos'));
+for (const line of fs.readFileSync(path.join(source, 'tools/web/recursos.txt'), 'utf8').split('\n')) {
+    const m = line.match(/^\s*([^#\s].*?)\s*->\s*(.+?)\s*$/);
+    if (m)
+        copy(path.join(build, 'web-npm/node_modules', m[1]), path.join(site, 'recursos', m[2]));
+}
+copy(wasmFolder, path.join(site, 'wasm'));
+copy(path.join(build, 'web-wasm-pruebas'), path.join(site, 'wasm-pruebas'));
+for (const file of ['casos.html', 'casos.js'])
+    copy(path.join(source, 'tests/web', file), path.join(site, 'pruebas', file));
+// A program's page as the interface between the site's pages and its terminals has it.
+const programPage = (name, args = '') => `<!DOCTYPE html>
+<html lang="es"><head><meta charset="utf-8"><title>${name}</title>
+<link rel="stylesheet" href="../recursos/xterm.css">
+<script type="module" src="../recursos/terminal.js"></script></head>
+<body><h1>${name}</h1>
+<section id="terminal" class="terminal" data-programa="${name}" data-argumentos="${args}"
+         aria-label="Terminal: ${name}"><noscript>El terminal necesita JavaScript.</noscript></section>
+</body></html>`;
+fs.mkdirSync(path.join(site, 'programas'), { recursive: true });
+for (const wasm of fs.readdirSync(wasmFolder))
+    if (wasm.endsWith('.wasm')) {
+        const name = wasm.slice(0, -5);
+        fs.writeFileSync(path.join(site, 'programas', `${name}.html`), programPage(name));
+    }
+
+// Any static host: files as they are, with their types, nothing else.
+const types = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
+    '.css': 'text/css', '.wasm': 'application/wasm' };
+const server = http.createServer((request, response) => {
+    const wanted = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    const file = path.join(site, path.normalize(wanted).replace(/^(\.\.[/\\])+/, ''));
+    fs.readFile(file, (error, data) => {
+        if (error) {
+            response.writeHead(404);
+            response.end();
+            return;
+        }
+        response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream' });
+        response.end(data);
+    });
+});
+await new Promise(resolve => server.listen(0, '127.0.0.1', resolve));
+const base = `http://127.0.0.1:${server.address().port}`;
+
+const scratch = path.join(build, 'tmp');
+fs.mkdirSync(scratch, { recursive: true });
+const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+    '--disable-component-update', '--disable-sync'];
+// A fresh profile each time: nothing cached, nothing stored from an earlier run.
+const openBrowser = async () => {
+    const profile = fs.mkdtempSync(path.join(scratch, 'chromium-'));
+    const context = await chromium.launchPersistentContext(profile, { executablePath: CHROMIUM, headless: true,
+        args: flags, acceptDownloads: true });
+    return { context, close: async () => { await context.close(); fs.rmSync(profile, { recursive: true, force: true }); } };
+};
+
+const gzip = file => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length;
+const kb = bytes => `${(bytes / 1024).toFixed(1)} KB`;
+let failed = 0;
+const fail = message => {
+    console.log(`FAIL: ${message}`);
+    ++failed;
+};
+
+// ---- Every transcript case, run in the page and judged by the course's own runner. ----
+async function cases() {
+    const facts = fs.readFileSync(path.join(build, 'web-wasm-pruebas/platform.txt'), 'utf8').split('\n');
+    const listing = execFileSync(runner, ['--list', path.join(source, 'casos')], { encoding: 'utf8' });
+    const { context, close } = await openBrowser();
+    const page = await context.newPage();
+    page.on('pageerror', e => fail(`the page: ${e.message}`));
+    await page.goto(`${base}/pruebas/casos.html`);
+    await page.waitForFunction(() => window.casosListos === true);
+    const results = path.join(scratch, 'web-casos');
+    fs.rmSync(results, { recursive: true, force: true });
+    const skipped = new Map();
+    let passed = 0, total = 0;
+    const started = Date.now();
+    for (const line of listing.split('\n')) {
+        const [group, name, folder, driver, error] = line.split('\t');
+        if (!folder)
+            continue;
+        ++total;
+        const id = `${group}/${name}`;
+        if (error) {
+            fail(`${id}: ${error}`);
+            continue;
+        }
+        const read = file => {
+            const at = path.join(folder, file);
+            return fs.existsSync(at) ? fs.readFileSync(at) : null;
+        };
+        const lines = file => (read(file)?.toString('utf8') ?? '').split('\n').filter((l, i, all) => i < all.length - 1 || l !== '');
+        const files = [];
+        const walk = (from, prefix) => {
+            for (const entry of fs.readdirSync(from, { withFileTypes: true })) {
+                const at = path.join(from, entry.name);
+                if (entry.isDirectory()) {
+                    files.push([`${prefix}${entry.name}/.carpeta`, null]);
+                    walk(at, `${prefix}${entry.name}/`);
+                } else {
+                    files.push([prefix + entry.name, fs.readFileSync(at).toString('base64'), (fs.statSync(at).mode & 0o111) !== 0]);
+                }
+            }
+        };
+        if (fs.existsSync(path.join(folder, 'files')))
+            walk(path.join(folder, 'files'), '');
+        // What the browser cannot be, said as the platform fact the case needs.
+        const why = (() => {
+            if (files.some(f => f[2]))
+                return 'runs a command of its own folder: the browser has no shell and no other program';
+            const unmet = lines('platform').find(fact => !facts.includes(fact));
+            if (unmet)
+                return `holds where ${unmet}, which wasm32 does not`;
+            return '';
+        })();
+        if (why) {
+            skipped.set(id, why);
+            continue;
+        }
+        // phrases_shell runs phrases with standard error into standard output: the page can
+        // do that itself, and it has no other program to run.
+        const program = driver === 'phrases_shell' ? 'phrases' : driver || group;
+        const spec = {
+            wasm: fs.existsSync(path.join(wasmFolder, `${program}.wasm`)) ? `../wasm/${program}.wasm` : `../wasm-pruebas/${program}.wasm`,
+            argumentos: [read('argv0')?.toString('utf8').replace(/\n$/, '') ?? program, ...lines('args')],
+            entrada: (read('stdin') ?? Buffer.alloc(0)).toString('base64'),
+            conversacion: read('batch') === null,
+            fusionar: driver === 'phrases_shell',
+            archivos: files.filter(f => f[1] !== null).map(f => [f[0], f[1]]),
+            carpetas: files.filter(f => f[1] === null).map(f => f[0].replace(/\/\.carpeta$/, '')),
+            enlaces: lines('links').map(l => l.split(/\s*->\s*/)),
+            fallo: read('fail')?.toString('utf8').trim() ?? '',
+        };
+        let result;
+        try {
+            result = await page.evaluate(s => window.correrCaso(s), spec);
+        } catch (e) {
+            fail(`${id}: ${e.message}`);
+            continue;
+        }
+        const out = path.join(results, group, name);
+        fs.mkdirSync(path.join(out, 'work'), { recursive: true });
+        fs.writeFileSync(path.join(out, 'stdout'), Buffer.from(result.stdout, 'base64'));
+        fs.writeFileSync(path.join(out, 'stderr'), Buffer.from(result.stderr, 'base64'));
+        fs.writeFileSync(path.join(out, 'status'), `${result.estado}\n`);
+        if (result.muda)
+            fs.writeFileSync(path.join(out, 'silent'), `${result.muda}\n`);
+        for (const [file, data] of result.archivos) {
+            fs.mkdirSync(path.dirname(path.join(out, 'work', file)), { recursive: true });
+            fs.writeFileSync(path.join(out, 'work', file), Buffer.from(data, 'base64'));
+        }
+        const verdict = spawnSync(runner, ['--judge', folder, out], { encoding: 'utf8',
+            env: { ...process.env, TRANSCRIPT_PLATFORM: path.join(build, 'web-wasm-pruebas/platform.txt'), TRANSCRIPT_FAILCALL: 'web' } });
+        if (verdict.status === 0) {
+            ++passed;
+            fs.rmSync(out, { recursive: true, force: true });
+        } else if (verdict.status === 77) {
+            skipped.set(id, verdict.stdout.replace(/^SKIP: /, '').trim());
+        } else {
+            fail(`${id}${result.motivo ? ` (${result.motivo})` : ''}\n${verdict.stdout}${verdict.stderr}`);
+        }
+    }
+    await close();
+    for (const [id, why] of skipped)
+        console.log(`SKIP: ${id}: ${why}`);
+    console.log(`web: ${passed} passed, ${skipped.size} skipped, ${failed} failed, of ${total} cases, in ${((Date.now() - started) / 1000).toFixed(1)} s`);
+    const sizes = fs.readdirSync(wasmFolder).filter(f => f.endsWith('.wasm')).map(f => gzip(path.join(wasmFolder, f))).sort((a, b) => a - b);
+    console.log(`wasm, gzip: ${sizes.length} programs, ${kb(sizes[0])} to ${kb(sizes.at(-1))}, median ${kb(sizes[sizes.length >> 1])}`);
+}
+
+await ({ casos: cases }[modo] ?? (() => { console.log(`usage: navegador.mjs casos|terminal BUILD SOURCE RUNNER`); process.exit(2); }))();
+server.close();
+process.exit(failed === 0 ? 0 : 1);

@@ -201,6 +201,118 @@ async function cases() {
     console.log(`wasm, gzip: ${sizes.length} programs, ${kb(sizes[0])} to ${kb(sizes.at(-1))}, median ${kb(sizes[sizes.length >> 1])}`);
 }
 
-await ({ casos: cases }[modo] ?? (() => { console.log(`usage: navegador.mjs casos|terminal BUILD SOURCE RUNNER`); process.exit(2); }))();
+// ---- A program's page, used as a student uses it: keys typed into its terminal. ----
+const caseFile = (id, file) => {
+    const at = path.join(source, 'casos', id, file);
+    return fs.existsSync(at) ? fs.readFileSync(at) : null;
+};
+
+// Opens a program's page and waits for its first prompt; milliseconds from the navigation.
+async function open(page, name) {
+    await page.goto(`${base}/programas/${name}.html`);
+    await page.waitForFunction(() => document.querySelector('section.terminal')?.dataset.esperas === '1', null, { timeout: 10000 });
+    return page.evaluate(() => Number(document.querySelector('section.terminal').dataset.primeraEspera));
+}
+
+// Types each line of a case's input when the program waits for it (Ctrl-D at the end when
+// asked), and returns what the terminal showed of the program's and its exit status.
+async function type(page, input, endOfInput = false) {
+    const lines = input.toString('utf8').split('\n');
+    if (lines.at(-1) === '')
+        lines.pop();
+    for (const [i, line] of lines.entries()) {
+        await page.waitForFunction(n => document.querySelector('section.terminal').dataset.esperas === String(n)
+            && document.querySelector('section.terminal').dataset.estado === 'esperando', i + 1, { timeout: 10000 });
+        await page.keyboard.type(line);
+        await page.keyboard.press('Enter');
+    }
+    if (endOfInput) {
+        await page.waitForFunction(() => document.querySelector('section.terminal').dataset.estado !== 'ejecutando');
+        await page.keyboard.press('Control+D');
+    }
+    await page.waitForFunction(() => document.querySelector('section.terminal').dataset.estado === 'terminado', null, { timeout: 10000 });
+    return page.evaluate(() => {
+        const s = document.querySelector('section.terminal');
+        return { shown: Array.from(s.terminal.mostrado()), status: Number(s.dataset.salida) };
+    });
+}
+
+async function terminal() {
+    const { context, close } = await openBrowser();
+    const page = await context.newPage();
+    page.on('pageerror', e => fail(`the page: ${e.message}`));
+    page.on('dialog', dialog => dialog.accept());
+    const same = (what, shown, expected) => {
+        if (!Buffer.from(shown).equals(expected))
+            fail(`${what}: the terminal showed\n${JSON.stringify(Buffer.from(shown).toString('utf8'))}\ninstead of\n${JSON.stringify(expected.toString('utf8'))}`);
+    };
+
+    // Typed lines, as the case's conversation gives them: the same bytes as on Linux.
+    await open(page, 'ageheight');
+    let run = await type(page, caseFile('ageheight/edad-20-y-altura-1-75', 'stdin'));
+    same('ageheight typed', run.shown, caseFile('ageheight/edad-20-y-altura-1-75', 'stdout'));
+
+    // Ctrl-D at the start of a line is the end of input.
+    await open(page, 'ageheight');
+    run = await type(page, '', true);
+    same('ageheight with Ctrl-D', run.shown, caseFile('ageheight/fin-de-la-entrada-en-la-edad', 'stdout'));
+    if (run.status !== Number(caseFile('ageheight/fin-de-la-entrada-en-la-edad', 'status')))
+        fail(`ageheight with Ctrl-D ended with status ${run.status}`);
+
+    // Arguments from the field, run again with the button.
+    await page.goto(`${base}/programas/paramsum.html`);
+    await page.waitForFunction(() => document.querySelector('section.terminal').dataset.estado === 'terminado');
+    await page.fill('section.terminal input[type=text]', caseFile('paramsum/cada-valor-se-satura', 'args').toString('utf8').trim().split('\n').join(' '));
+    await page.click('section.terminal button[type=submit]');
+    await page.waitForFunction(() => document.querySelector('section.terminal').dataset.estado === 'terminado' &&
+        document.querySelector('section.terminal').terminal.mostrado().length > 0);
+    run = await type(page, '');
+    same('paramsum with arguments', run.shown, caseFile('paramsum/cada-valor-se-satura', 'stdout'));
+
+    // A file from one program to the next, through the shared folder and across a reload; its
+    // download is the very bytes; emptying the folder empties it for good.
+    await open(page, 'recsaver');
+    await type(page, caseFile('recsaver/seis-registros-168-bytes', 'stdin'));
+    const link = page.locator('section.terminal .trabajo-lista a', { hasText: 'registros.dat' });
+    const [download] = await Promise.all([page.waitForEvent('download'), link.click()]);
+    const downloaded = fs.readFileSync(await download.path());
+    if (!downloaded.equals(caseFile('recsaver/seis-registros-168-bytes', 'expect/registros.dat')))
+        fail(`the download of registros.dat differs from what recsaver wrote (${downloaded.length} bytes)`);
+    await open(page, 'recloader');
+    run = await type(page, caseFile('recloader/seis-registros-de-recsaver', 'stdin'));
+    same('recloader after recsaver', run.shown, caseFile('recloader/seis-registros-de-recsaver', 'stdout'));
+    await page.setInputFiles('section.terminal input[type=file]', { name: 'subido.txt', mimeType: 'text/plain', buffer: Buffer.from('hola\n') });
+    const listed = () => page.locator('section.terminal .trabajo-lista').innerText();
+    if (!(await listed()).includes('subido.txt'))
+        fail(`an uploaded file is not listed: ${await listed()}`);
+    await page.click('section.terminal .trabajo button:has-text("Vaciar la carpeta")');
+    await page.reload();
+    await page.waitForFunction(() => document.querySelector('section.terminal')?.dataset.esperas === '1');
+    if (!(await listed()).includes('La carpeta está vacía.'))
+        fail(`the emptied folder still lists, after a reload: ${await listed()}`);
+    await close();
+
+    // Figures: a program's page, terminal and program, gzip; the first prompt, cold.
+    const resources = path.join(site, 'recursos');
+    const walk = folder => fs.readdirSync(folder, { withFileTypes: true }).flatMap(e =>
+        e.isDirectory() ? walk(path.join(folder, e.name)) : [path.join(folder, e.name)]);
+    const terminalBytes = walk(resources).filter(f => !f.endsWith('estilo.css')).reduce((n, f) => n + gzip(f), 0);
+    const wasms = fs.readdirSync(wasmFolder).map(f => [gzip(path.join(wasmFolder, f)), f]).sort((a, b) => a[0] - b[0]);
+    const [largest, name] = wasms.at(-1);
+    const page150 = terminalBytes + largest + gzip(path.join(site, 'programas', name.replace('.wasm', '.html')));
+    console.log(`weight, gzip: the terminal ${kb(terminalBytes)}; with the largest program (${name}, ${kb(largest)}) and its test page ${kb(page150)}`);
+    if (page150 > 150 * 1024)
+        fail(`a program's page with its terminal weighs ${kb(page150)} gzip, more than 150 KB`);
+    const times = [];
+    for (const program of ['agemenu', 'fullmenu', 'addthree']) {
+        const cold = await openBrowser();
+        times.push([program, Math.round(await open(await cold.context.newPage(), program))]);
+        await cold.close();
+    }
+    console.log(`first prompt, cold (a fresh browser profile): ${times.map(([p, t]) => `${p} ${t} ms`).join(', ')}`);
+    console.log(`web terminal: ${failed === 0 ? 'passed' : `${failed} failed`}`);
+}
+
+await ({ casos: cases, terminal }[modo] ?? (() => { console.log(`usage: navegador.mjs casos|terminal BUILD SOURCE RUNNER`); process.exit(2); }))();
 server.close();
 process.exit(failed === 0 ? 0 : 1);

@@ -5,7 +5,9 @@
 # Skipped (77), saying why, where node, npm, chromium or the wasm toolchain is missing.
 #   navegador.sh casos|terminal BUILD SOURCE RUNNER
 set -eu
-mode=$1 build=$2 source=$3 runner=$4
+mode=$1
+mkdir -p "$2"
+build=$(cd "$2" && pwd) source=$(cd "$3" && pwd) runner=$4
 command -v node > /dev/null || { echo "SKIP: node is missing (Debian: sudo apt install nodejs)"; exit 77; }
 command -v npm > /dev/null || { echo "SKIP: npm is missing (Debian: sudo apt install npm)"; exit 77; }
 [ -x /usr/bin/chromium ] || { echo "SKIP: /usr/bin/chromium is missing (Debian: sudo apt install chromium)"; exit 77; }

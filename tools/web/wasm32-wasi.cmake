@@ -13,10 +13,6 @@ set(CMAKE_SYSROOT /usr)
 set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 # WebAssembly without its exception proposal has no exceptions; the programs throw none.
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
-# A Linux stack (8 MiB), below the data (--stack-first), so that running out of it traps
-# instead of writing over the program's strings. fopen("") fails as on Linux (wasm/abrir.c).
-set(CMAKE_EXE_LINKER_FLAGS_INIT
-  "-Wl,-z,stack-size=8388608 -Wl,--stack-first -Wl,--wrap=__wasilibc_open_nomode")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -179,6 +179,8 @@ function montar(seccion) {
         entrada = new Entrada();
         linea = '';
         mostrado.length = 0;
+        delete seccion.dataset.esperas;
+        delete seccion.dataset.primeraEspera;
         seccion.dataset.estado = 'cargando';
         ejecutarBoton.disabled = true;
         pararBoton.disabled = false;
@@ -197,6 +199,9 @@ function montar(seccion) {
                 contenido: trabajo.contenido, entrada, salida: mostrar, errores: mostrar, terminal: true,
                 espera: () => new Promise((resolver, rechazar) => {
                     seccion.dataset.estado = 'esperando';
+                    // How many times it has waited, and when first (the tests read them).
+                    seccion.dataset.esperas = String(Number(seccion.dataset.esperas ?? 0) + 1);
+                    seccion.dataset.primeraEspera ??= String(Math.round(performance.now()));
                     estado.textContent = `${programa} espera que escribas (Intro da la línea; Ctrl-D, el fin de la entrada).`;
                     avisar = () => {
                         avisar = parar = null;

@@ -5,7 +5,7 @@
 // so. What the harness adds stands for what a Linux folder has and the site's never needs: a
 // link to /dev/full (every write fails: no space), a link to itself (a loop), and the failcall
 // preload (the Nth fseek or ftell fails with EIO).
-import { Entrada, archivosDe, cargarPrograma, ejecutar, ponerArchivo } from '../recursos/proceso.js';
+import { Entrada, archivosDe, ejecutar, ponerArchivo } from '../recursos/proceso.js';
 import { Directory, Fd, Inode, wasi } from '../recursos/wasi/index.js';
 
 const deBase64 = t => Uint8Array.from(atob(t), c => c.charCodeAt(0));
@@ -14,6 +14,14 @@ const aBase64 = b => {
     for (let i = 0; i < b.length; i += 0x8000)
         s += String.fromCharCode.apply(null, b.subarray(i, i + 0x8000));
     return btoa(s);
+};
+
+// Each program compiled once for the whole suite.
+const modulos = new Map();
+const cargarPrograma = url => {
+    if (!modulos.has(url))
+        modulos.set(url, WebAssembly.compileStreaming(fetch(url)));
+    return modulos.get(url);
 };
 
 // /dev/full: reads give zeros, writes fail with ENOSPC.

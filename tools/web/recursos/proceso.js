@@ -103,22 +103,6 @@ class Carpeta extends PreopenDirectory {
     }
 }
 
-// Compiled programs, fetched and compiled once per page.
-const modulos = new Map();
-export function cargarPrograma(url) {
-    if (!modulos.has(url)) {
-        const promesa = fetch(url).then(respuesta => {
-            if (!respuesta.ok)
-                throw new Error(`no se pudo descargar ${url} (${respuesta.status})`);
-            return WebAssembly.compileStreaming ? WebAssembly.compileStreaming(respuesta)
-                : respuesta.arrayBuffer().then(b => WebAssembly.compile(b));
-        });
-        promesa.catch(() => modulos.delete(url));
-        modulos.set(url, promesa);
-    }
-    return modulos.get(url);
-}
-
 // The asyncify data: where the unwound stack is kept, in pages grown for it before the program
 // starts (so that the program's own allocator takes the pages after them).
 const PAGINAS_ASYNCIFY = 2;

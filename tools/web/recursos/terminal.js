@@ -6,8 +6,30 @@
 // typed and can be erased; Enter gives the line to the program, Ctrl-D gives what is typed so
 // far or, at a line's start, the end of input; Ctrl-C stops the program. The program's bytes
 // are shown as they are: only a line feed is shown as a carriage return and a line feed.
-import { Terminal } from './xterm.mjs';
-import { Entrada, Parada, Trabajo, archivosDe, cargarPrograma, ejecutar, ponerArchivo } from './proceso.js';
+
+// Each page's programs are fetched and compiled at once, while the terminal's own modules load:
+// they are imported all together, not one level after another, so that the first prompt comes
+// after one round trip for the code, not four.
+const modulos = new Map();
+function cargarPrograma(url) {
+    if (!modulos.has(url)) {
+        const promesa = fetch(url).then(respuesta => {
+            if (!respuesta.ok)
+                throw new Error(`no se pudo descargar ${url} (${respuesta.status})`);
+            return WebAssembly.compileStreaming ? WebAssembly.compileStreaming(respuesta)
+                : respuesta.arrayBuffer().then(b => WebAssembly.compile(b));
+        });
+        promesa.catch(() => modulos.delete(url));
+        modulos.set(url, promesa);
+    }
+    return modulos.get(url);
+}
+const urlDe = programa => new URL(`../wasm/${programa}.wasm`, document.baseURI).href;
+for (const seccion of document.querySelectorAll('section.terminal'))
+    cargarPrograma(urlDe(seccion.dataset.programa)).catch(() => {});
+const [{ Terminal }, { Entrada, Parada, Trabajo, archivosDe, ejecutar, ponerArchivo }] = await Promise.all([
+    import('./xterm.mjs'), import('./proceso.js'),
+    ...['index', 'wasi', 'wasi_defs', 'fd', 'fs_mem', 'fs_opfs', 'strace', 'debug'].map(m => import(`./wasi/${m}.js`))]);
 
 const trabajo = new Trabajo();
 const paneles = [];
@@ -78,7 +100,7 @@ function guardar(aviso) {
 
 function montar(seccion) {
     const programa = seccion.dataset.programa;
-    const url = new URL(`../wasm/${programa}.wasm`, document.baseURI).href;
+    const url = urlDe(programa);
     seccion.querySelector('noscript')?.remove();
 
     const pantalla = crear('div', { class: 'terminal-pantalla' });

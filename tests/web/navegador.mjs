@@ -283,8 +283,11 @@ async function terminal() {
     same('recloader after recsaver', run.shown, caseFile('recloader/seis-registros-de-recsaver', 'stdout'));
     await page.setInputFiles('section.terminal input[type=file]', { name: 'subido.txt', mimeType: 'text/plain', buffer: Buffer.from('hola\n') });
     const listed = () => page.locator('section.terminal .trabajo-lista').innerText();
-    if (!(await listed()).includes('subido.txt'))
+    try {
+        await page.locator('section.terminal .trabajo-lista li', { hasText: 'subido.txt (5 bytes)' }).waitFor({ timeout: 30000 });
+    } catch {
         fail(`an uploaded file is not listed: ${await listed()}`);
+    }
     await page.click('section.terminal .trabajo button:has-text("Vaciar la carpeta")');
     await page.reload();
     await page.waitForFunction(() => document.querySelector('section.terminal')?.dataset.esperas === '1');

@@ -5,16 +5,14 @@
 //   - standard input: the shim has no input that waits. Ours pauses the program in fd_read
 //     (asyncify unwinds its stack) until a line or the end of input is given, then resumes it;
 //   - standard output and error: a limit, so that a program printing in a loop stops;
-//   - the folder: fopen("") opens the folder itself in the shim, where Linux says ENOENT; and a
-//     file opened for writing on a folder is EISDIR there too;
-//   - a trap (abort, a null pointer caught by wasm) ends the run as a signal would.
+//   - the folder: a folder opened as a file is EISDIR on Linux, for writing at once and for
+//     reading at the first read, where the shim opens it; an empty path names no file;
+//   - a trap (abort(), a stack run out) ends the run as a signal would, with status 134.
 import { WASI, WASIProcExit, Fd, File, Directory, PreopenDirectory, ConsoleStdout, wasi } from './wasi/index.js';
 
 // What a program may write on each of its outputs before it is stopped, as in the course's tests.
 const LIMITE_SALIDA = 1 << 20;
 
-// The program waits for input: asyncify unwinds it out of fd_read, and the run resumes it later.
-class Espera extends Error {}
 // The student stopped the program, or it wrote too much: the run ends at once.
 class Parada extends Error {
     constructor(estado, motivo) {
@@ -179,7 +177,7 @@ export async function ejecutar(modulo, opciones) {
         x.asyncify_start_rewind(datos);
     }
 }
-export { Parada, Espera };
+export { Parada };
 
 // The work folder: its contents as the shim keeps them, kept in the browser's storage between
 // visits until the student empties it.

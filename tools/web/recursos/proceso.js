@@ -7,7 +7,8 @@
 //   - standard output and error: a limit, so that a program printing in a loop stops;
 //   - the folder: a folder opened as a file is EISDIR on Linux, for writing at once and for
 //     reading at the first read, where the shim opens it; an empty path names no file;
-//   - a trap (abort(), a stack run out) ends the run as a signal would, with status 134.
+//   - a trap (abort(), a stack run out) ends the run as a signal would, with status 134;
+//   - the arguments' size: the shim counts UTF-16 units, and "año" takes more bytes than that.
 import { WASI, WASIProcExit, Fd, File, Directory, PreopenDirectory, ConsoleStdout, wasi } from './wasi/index.js';
 
 // What a program may write on each of its outputs before it is stopped, as in the course's tests.
@@ -122,6 +123,12 @@ export async function ejecutar(modulo, opciones) {
     const fds = [entrada, new Salida(salida, terminal), new Salida(errores, terminal),
         new Carpeta('/', contenido)];
     const shim = new WASI(argumentos, ['LANG=C.UTF-8', 'HOME=/', 'PWD=/'], fds, { debug: false });
+    shim.wasiImport.args_sizes_get = (cuantos, bytes) => {
+        const vista = new DataView(instancia.exports.memory.buffer);
+        vista.setUint32(cuantos, argumentos.length, true);
+        vista.setUint32(bytes, argumentos.reduce((n, a) => n + new TextEncoder().encode(a).length + 1, 0), true);
+        return 0;
+    };
     const leer = shim.wasiImport.fd_read;
     let instancia = null;
     let datos = 0;

@@ -269,12 +269,13 @@ async function terminal() {
     run = await type(page, '');
     same('paramsum with arguments', run.shown, caseFile('paramsum/cada-valor-se-satura', 'stdout'));
     // Quotes keep blanks, accents take their UTF-8 bytes: as the same program shows on Linux.
-    await page.fill('section.terminal input[type=text]', `3 año 4 'dos palabras'`);
+    const accented = 'ñ'.repeat(40);
+    await page.fill('section.terminal input[type=text]', `3 año 4 'dos palabras' ${accented}`);
     await page.click('section.terminal button[type=submit]');
     await page.waitForFunction(() => document.querySelector('section.terminal').terminal.mostrado().length > 0);
     run = await type(page, '');
     same('paramsum with quoted and accented arguments', run.shown, execFileSync(path.join(build, 'bin/paramsum'),
-        ['3', 'año', '4', 'dos palabras'], { argv0: 'paramsum' }));
+        ['3', 'año', '4', 'dos palabras', accented], { argv0: 'paramsum' }));
 
     // A file from one program to the next, through the shared folder and across a reload; its
     // download is the very bytes; emptying the folder empties it for good.

@@ -10,7 +10,6 @@ set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 # Debian lays wasi-libc out as a multiarch sysroot: /usr/include/wasm32-wasi, /usr/lib/wasm32-wasi.
 set(CMAKE_SYSROOT /usr)
-set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 # WebAssembly without its exception proposal has no exceptions; the programs throw none.
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)

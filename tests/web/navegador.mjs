@@ -78,9 +78,13 @@ const scratch = path.join(build, 'tmp');
 fs.mkdirSync(scratch, { recursive: true });
 const flags = ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
     '--disable-component-update', '--disable-sync'];
-// A fresh profile each time: nothing cached, nothing stored from an earlier run.
+// A fresh profile each time: nothing cached, nothing stored from an earlier run. None is left
+// behind, also when a step throws.
+const profiles = [];
+process.on('exit', () => profiles.forEach(p => fs.rmSync(p, { recursive: true, force: true })));
 const openBrowser = async () => {
     const profile = fs.mkdtempSync(path.join(scratch, 'chromium-'));
+    profiles.push(profile);
     const context = await chromium.launchPersistentContext(profile, { executablePath: CHROMIUM, headless: true,
         args: flags, acceptDownloads: true });
     return { context, close: async () => { await context.close(); fs.rmSync(profile, { recursive: true, force: true }); } };

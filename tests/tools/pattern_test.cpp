@@ -26,6 +26,14 @@ TEST(Pattern, ANameStandsForOneValueThroughout) {
     EXPECT_FALSE(matches(chained, "p = 0x5000 sig = 0x6000\np = 0x6000 sig = 0x0\n"));
 }
 
+TEST(Pattern, NilIsANullPointerInEachPlatformsNotationAndNothingElse) {
+    const std::string last = "sig = {{nil}} |\n";
+    for (const char *output : {"sig =    (nil) |\n", "sig =        0 |\n", "sig =      0x0 |\n"})
+        EXPECT_TRUE(matches(last, output)) << output;
+    for (const char *output : {"sig = 0x5000 |\n", "sig = 0x0a |\n", "sig = 00 |\n", "sig = nil |\n"})
+        EXPECT_FALSE(matches(last, output)) << output;
+}
+
 TEST(Pattern, OffsetsRelateNumbersToANamedOne) {
     const std::string fields = "{{u:r}} {{u:r+30}} {{u:r+0x2d}} {{u:r-4}}";
     EXPECT_TRUE(matches(fields, "1000 1030 1045 996"));

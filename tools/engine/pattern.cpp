@@ -66,7 +66,7 @@ struct Token {
     bool literal;
     size_t at;          // where it starts in the pattern
     std::string text;   // the literal text, or the whole placeholder as written
-    char kind = 0;      // p, u, x, X or *
+    char kind = 0;      // p, u, x, X, n (nil) or *
     std::string name = {};
     int64_t offset = 0;
 };
@@ -90,6 +90,8 @@ bool parsePattern(const std::string &pattern, std::vector<Token> &tokens, std::s
         Token token{false, open, pattern.substr(open, close + 2 - open)};
         if (inside == "*") {
             token.kind = '*';
+        } else if (inside == "nil") {
+            token.kind = 'n';
         } else if (inside.size() > 2 && inside[1] == ':' && strchr("puxX", inside[0]) != nullptr) {
             token.kind = inside[0];
             std::string name = inside.substr(2);
@@ -243,6 +245,29 @@ bool matchPattern(const std::string &pattern, const std::string &actual, Pattern
         const size_t placeholderAt = position;
         while (position < actual.size() && actual[position] == ' ')
             ++position;
+        if (token.kind == 'n') {
+            // The longest spelling first: 0x0 begins as 0 does. A spelling followed by more
+            // of a number is the start of another number, not a null pointer.
+            size_t length = 0;
+            for (const char *spelling : {"(nil)", "0x0", "0"}) {
+                const size_t size = strlen(spelling);
+                const size_t after = position + size;
+                if (actual.compare(position, size, spelling) == 0 &&
+                    (after == actual.size() || !isalnum(static_cast<unsigned char>(actual[after])))) {
+                    length = size;
+                    break;
+                }
+            }
+            if (length == 0) {
+                mismatch = at(PatternMismatch::NotNull, pattern, token.at, actual, placeholderAt);
+                mismatch.placeholder = token.text;
+                return false;
+            }
+            position += length;
+            if (spans != nullptr)
+                spans->push_back({placeholderAt, position - placeholderAt, token.text});
+            continue;
+        }
         if (token.kind == 'p') {
             if (actual.compare(position, 2, "0x") != 0) {
                 mismatch = at(PatternMismatch::NotAPointer, pattern, token.at, actual, placeholderAt);

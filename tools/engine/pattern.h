@@ -2,6 +2,8 @@
 // change from run to run (addresses):
 //   {{p:NAME}}  a pointer as %p prints it (0x...),   {{u:NAME}} a decimal number,
 //   {{x:NAME}}  lower-case hex digits, {{X:NAME}} upper-case hex digits,
+//   {{nil}}     a null pointer as %p prints it, in the platform's notation: (nil) with glibc,
+//               0 with musl and wasi-libc (the browser's), 0x0 on macOS and the BSDs;
 //   {{*}}       anything up to the next literal text on the same line.
 // Blanks of a field width before the number belong to the placeholder. A name seen again must
 // stand for the same value; NAME+OFF or NAME-OFF (decimal or 0x...) must stand for that value
@@ -21,6 +23,7 @@ struct PatternMismatch {
         BadPattern,     // the pattern itself is wrong: detail says how
         Literal,        // the output differs from the pattern's literal text
         NotAPointer,    // a {{p:}} placeholder found no 0x
+        NotNull,        // a {{nil}} placeholder found no null pointer
         NotANumber,     // a placeholder found no digits
         OtherValue,     // a name found a value other than the one it stands for
         MoreOutput,     // the output goes on after the pattern's end
@@ -29,7 +32,7 @@ struct PatternMismatch {
     size_t column = 1;         // the first byte of that line that does not match (from 1)
     std::string patternLine;   // the pattern's line there, placeholders as written, line feed kept
     std::string actualLine;    // the output's line, line feed kept
-    std::string placeholder;   // the placeholder, for NotAPointer, NotANumber, OtherValue
+    std::string placeholder;   // the placeholder, for NotAPointer, NotNull, NotANumber, OtherValue
     std::string found;         // OtherValue: the digits found
     std::string wanted;        // OtherValue: the value the name stands for, in its radix
     std::string detail;        // BadPattern: what is wrong with it

@@ -21,6 +21,12 @@
 //   transcript --session-matches PROGRAM CASE FILE
 //                                              whether FILE holds that session (addresses
 //                                              may differ)
+//   transcript --judge CASE RUN                judges a run made elsewhere (the browser's
+//                                              suite, tests/web): RUN is a folder holding
+//                                              stdout, stderr, status, work/ (the folder
+//                                              afterwards) and, when the program waited for
+//                                              a line with nothing new shown, silent (the
+//                                              line's number); skips as a run here would
 // OPTIONS:
 //   --emulator WORD    run the programs under this command (qemu-user), a word at a time
 //   --seconds S        the time limit of each run (default 20), and of its processor time
@@ -427,6 +433,38 @@ int list(int count, char **roots) {
     return 0;
 }
 
+// A run made elsewhere, judged as one made here: the same case, the same judge, the same words.
+int judgeGiven(const char *folder, const fs::path &given) {
+    Case c;
+    if (!load(folder, c))
+        return 1;
+    if (const std::string why = cannotRunHere(c); !why.empty()) {
+        printf("SKIP: %s\n", why.c_str());
+        return 77;
+    }
+    Run run;
+    const auto output = readFile(given / "stdout");
+    const auto errors = readFile(given / "stderr");
+    const auto status = readFile(given / "status");
+    if (!output || !errors || !status || !fs::is_directory(given / "work")) {
+        printf("FAIL: %s holds no run: it needs stdout, stderr, status and work/\n", given.c_str());
+        return 1;
+    }
+    run.started = run.finished = true;
+    run.output = *output;
+    run.errors = *errors;
+    run.status = atoi(status->c_str());
+    run.scratch = given;
+    if (const auto silent = readFile(given / "silent")) {
+        run.silentWait = true;
+        run.silentWaitInputLine = atoi(silent->c_str());
+    }
+    const auto problems = judge(c, run);
+    for (const Problem &p : problems)
+        printf("FAIL: %s", describe(p).c_str());
+    return problems.empty() ? 0 : 1;
+}
+
 void usage(const char *name) {
     fprintf(stderr,
             "usage: %s [OPTIONS] PROGRAM CASE\n"
@@ -436,8 +474,9 @@ void usage(const char *name) {
             "       %s --wait-mode\n"
             "       %s --session PROGRAM CASE\n"
             "       %s --session-matches PROGRAM CASE FILE\n"
+            "       %s --judge CASE RUN\n"
             "OPTIONS: --emulator WORD (repeated), --seconds S\n",
-            name, name, name, name, name, name, name);
+            name, name, name, name, name, name, name, name);
 }
 
 }  // namespace
@@ -465,6 +504,8 @@ int main(int argc, char **argv) {
     }
     if (argc == 5 && strcmp(argv[1], "--session-matches") == 0)
         return sessionMatches(fs::absolute(argv[2]), argv[3], argv[4]);
+    if (argc == 4 && strcmp(argv[1], "--judge") == 0)
+        return judgeGiven(argv[2], fs::absolute(argv[3]));
     if (argc == 4 && strcmp(argv[1], "--session") == 0)
         return session(fs::absolute(argv[2]), argv[3]);
     if (argc >= 3 && strcmp(argv[1], "--list") == 0)

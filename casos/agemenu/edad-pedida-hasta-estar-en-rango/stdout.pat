@@ -2,7 +2,7 @@ A) Añadir al principio B) Mostrar S) Salir (1 <= x <= 120) Deme una edad: (1 <=
 +--------------+-----------------+-------------------+
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
-| p = {{p:siete}} | p->edad  =    7 | p->sig =    (nil) |
+| p = {{p:siete}} | p->edad  =    7 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al principio B) Mostrar S) Salir 

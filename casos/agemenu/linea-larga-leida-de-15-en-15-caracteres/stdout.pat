@@ -2,7 +2,7 @@ A) Añadir al principio B) Mostrar S) Salir (1 <= x <= 120) Deme una edad: A) A�
 +--------------+-----------------+-------------------+
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
-| p = {{p:n42}} | p->edad  =   42 | p->sig =    (nil) |
+| p = {{p:n42}} | p->edad  =   42 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al principio B) Mostrar S) Salir 

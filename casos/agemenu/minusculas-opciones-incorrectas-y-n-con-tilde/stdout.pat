@@ -18,7 +18,7 @@ A) Añadir al principio B) Mostrar S) Salir
 +--------------+-----------------+-------------------+
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
-| p = {{p:cinco}} | p->edad  =    5 | p->sig =    (nil) |
+| p = {{p:cinco}} | p->edad  =    5 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al principio B) Mostrar S) Salir 

@@ -18,7 +18,7 @@ S) Salir
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
 | p = {{p:n45}} | p->edad  =   45 | p->sig = {{p:n30}} |
-| p = {{p:n30}} | p->edad  =   30 | p->sig =    (nil) |
+| p = {{p:n30}} | p->edad  =   30 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final

@@ -48,7 +48,7 @@ S) Salir
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
 | p = {{p:n20}} | p->edad  =   20 | p->sig = {{p:n40}} |
-| p = {{p:n40}} | p->edad  =   40 | p->sig =    (nil) |
+| p = {{p:n40}} | p->edad  =   40 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final
@@ -79,7 +79,7 @@ S) Salir
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
 | p = {{p:n40}} | p->edad  =   40 | p->sig = {{p:n60}} |
-| p = {{p:n60}} | p->edad  =   60 | p->sig =    (nil) |
+| p = {{p:n60}} | p->edad  =   60 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final

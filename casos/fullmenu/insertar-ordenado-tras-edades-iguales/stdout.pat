@@ -30,7 +30,7 @@ S) Salir
 | p = {{p:n20}} | p->edad  =   20 | p->sig = {{p:n40a}} |
 | p = {{p:n40a}} | p->edad  =   40 | p->sig = {{p:n60}} |
 | p = {{p:n60}} | p->edad  =   60 | p->sig = {{p:n70}} |
-| p = {{p:n70}} | p->edad  =   70 | p->sig =    (nil) |
+| p = {{p:n70}} | p->edad  =   70 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final
@@ -69,7 +69,7 @@ S) Salir
 | p = {{p:n60}} | p->edad  =   60 | p->sig = {{p:n70}} |
 | p = {{p:n70}} | p->edad  =   70 | p->sig = {{p:n99}} |
 | p = {{p:n99}} | p->edad  =   99 | p->sig = {{p:n100}} |
-| p = {{p:n100}} | p->edad  =  100 | p->sig =    (nil) |
+| p = {{p:n100}} | p->edad  =  100 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final

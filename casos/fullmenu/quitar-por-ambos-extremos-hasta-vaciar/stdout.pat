@@ -30,7 +30,7 @@ S) Salir
 | p = {{p:n20}} | p->edad  =   20 | p->sig = {{p:n30}} |
 | p = {{p:n30}} | p->edad  =   30 | p->sig = {{p:n45}} |
 | p = {{p:n45}} | p->edad  =   45 | p->sig = {{p:n50}} |
-| p = {{p:n50}} | p->edad  =   50 | p->sig =    (nil) |
+| p = {{p:n50}} | p->edad  =   50 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final
@@ -59,7 +59,7 @@ S) Salir
 +--------------+-----------------+-------------------+
 | p = {{p:n30}} | p->edad  =   30 | p->sig = {{p:n45}} |
 | p = {{p:n45}} | p->edad  =   45 | p->sig = {{p:n60}} |
-| p = {{p:n60}} | p->edad  =   60 | p->sig =    (nil) |
+| p = {{p:n60}} | p->edad  =   60 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final
@@ -127,7 +127,7 @@ S) Salir
 +--------------+-----------------+-------------------+
 | p = {{p:n3}} | p->edad  =    3 | p->sig = {{p:n7}} |
 | p = {{p:n7}} | p->edad  =    7 | p->sig = {{p:n9}} |
-| p = {{p:n9}} | p->edad  =    9 | p->sig =    (nil) |
+| p = {{p:n9}} | p->edad  =    9 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final

@@ -69,7 +69,7 @@ S) Salir
 | Puntero      | Valor           | Siguiente         |
 +--------------+-----------------+-------------------+
 | p = {{p:n5}} | p->edad  =    5 | p->sig = {{p:n4}} |
-| p = {{p:n4}} | p->edad  =    4 | p->sig =    (nil) |
+| p = {{p:n4}} | p->edad  =    4 | p->sig = {{nil}} |
 +--------------+-----------------+-------------------+
 
 A) Añadir al ppio    B) Añadir al final

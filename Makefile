@@ -20,6 +20,8 @@ FUENTE   ?=
 MEMORIA  ?=
 CASOS    ?=
 SOLO_CASOS ?=
+# make servir: the port the site is served on.
+PUERTO   ?= 8000
 ENTREGAS ?=
 NOTAS    ?=
 NOMBRE   ?=
@@ -78,7 +80,7 @@ ifneq ($(and $(filter test,$(MAKECMDGOALS)),$(P)),)
 endif
 $(if $(name_error),$(error $(name_error)))
 
-.PHONY: all run list help enunciado test check corregir caso install uninstall clean
+.PHONY: all run list help enunciado test check corregir caso install uninstall clean web servir
 
 all:
 	@$(configure)
@@ -111,6 +113,8 @@ help:
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
 	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'
 	@echo '                          graba un caso nuevo con lo que hace el programa del curso (o EXE=)'
+	@echo 'make web                  el curso en un sitio web estático, en $(BUILD)/web/: enunciados, código y terminal'
+	@echo 'make servir [PUERTO=8000] construye el sitio y lo sirve en este ordenador; dice su dirección'
 	@echo 'make install [PREFIX=/usr] [DESTDIR=]'
 	@echo '                          instala utiles (cabecera, objeto y páginas de manual)'
 	@echo 'make uninstall            quita exactamente lo que instaló make install'
@@ -144,6 +148,13 @@ caso:
 	    $(if $(ENTRADA),--entrada '$(call from_origin,$(ENTRADA))') $(if $(ARGS),--argumentos '$(ARGS)') \
 	    $(if $(DATOS),--datos '$(call from_origin,$(DATOS))') $(if $(ARCHIVOS),--archivos '$(ARCHIVOS)') \
 	    --grabar '$(P)' '$(NOMBRE)' '$(if $(EXE),$(call from_origin,$(EXE)),$(BUILD)/bin/$(P))'
+
+# The site needs no C++ build: its programs are built for WebAssembly in their own folder.
+web:
+	@sh tools/web/sitio.sh '$(BUILD)'
+
+servir: web
+	@node tools/web/servir.mjs '$(BUILD)/web' '$(PUERTO)'
 
 install: all
 	@DESTDIR='$(DESTDIR)' cmake --install '$(BUILD)' --prefix '$(PREFIX)'

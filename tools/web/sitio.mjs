@@ -85,16 +85,20 @@ function filesOf(name) {
     };
     visit(name);
     for (let i = 0; i < order.length; i++) {
+        let after = i + 1;
         for (const [, header] of read(order[i]).matchAll(/^\s*#\s*include\s+"([^"]+)"/gm)) {
             const found = [path.posix.dirname(order[i]), ...folders]
                 .map((folder) => path.posix.join(folder, header)).find(exists);
-            if (found && !order.includes(found)) order.splice(i + 1, 0, found);
+            if (found && !order.includes(found)) order.splice(after++, 0, found);
         }
     }
-    // The program's own folder first, then each module's, in the order the build links them.
+    // The program's own folder first, its main source leading, then each module's folder in
+    // the order the build links them; in a module, its headers before its sources.
     const own = targets.get(name).folder;
-    return [...order.filter((f) => path.posix.dirname(f) === own),
-        ...order.filter((f) => path.posix.dirname(f) !== own)];
+    const byFolder = [...new Set([own, ...order.map((f) => path.posix.dirname(f))])];
+    const rank = (f) => byFolder.indexOf(path.posix.dirname(f)) * 1e6 +
+        (path.posix.dirname(f) === own ? 0 : f.endsWith('.h') ? 0 : 1e5) + order.indexOf(f);
+    return order.sort((a, b) => rank(a) - rank(b));
 }
 
 const fileId = (file) => 'archivo-' + file.replace(/[^A-Za-z0-9]+/g, '-');
@@ -120,13 +124,16 @@ function statement(name, shown) {
                 if (depth === 1 && !title) { title = this.parser.parseInline(tokens); return ''; }
                 return `<h${depth + 1}>${this.parser.parseInline(tokens)}</h${depth + 1}>\n`;
             },
-            code({ text, lang }) {
+            code({ text, lang, raw }) {
+                // The session as it stands between its fences, blank lines at either end kept
+                // (marked's text drops some of them).
                 if (session !== null) {
+                    text = raw.replace(/^```[^\n]*\n/, '').replace(/```\s*$/, '');
                     const caso = session;
                     session = null;
                     return `<figure class="sesion" id="sesion">\n<figcaption>Una sesión: el caso ` +
                         `<code>${escape(caso)}</code> de <code>casos/${escape(name)}/</code></figcaption>\n` +
-                        `<pre tabindex="0"><code>${escape(text)}\n</code></pre>\n</figure>\n`;
+                        `<pre tabindex="0"><code>${escape(text)}</code></pre>\n</figure>\n`;
                 }
                 const body = lang === 'c' || lang === 'cpp' ? hljs.highlight(text, { language: lang }).value : escape(text);
                 return `<pre tabindex="0"><code>${body}\n</code></pre>\n`;

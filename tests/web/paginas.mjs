@@ -82,31 +82,37 @@ for (const topic of new Set(entries.map((e) => e.topic))) {
 }
 
 const attribute = (value) => value.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
-for (const { name, kind, source, args } of entries.filter((e) => e.kind === 'programa')) {
+for (const { name, kind, source, args } of entries.filter((e) => e.kind !== 'biblioteca')) {
     const file = path.join(site, 'programas', `${name}.html`);
     if (!fs.existsSync(file)) { fail(`${name} has no page programas/${name}.html`); continue; }
     const html = read(file);
     const where = `programas/${name}.html`;
+    const runs = kind === 'programa';
     const statement = /<section id="enunciado"[^>]*>([\s\S]*?)<\/section>/.exec(html);
-    if (!statement || !/<strong>Qué hay que escribir\.<\/strong>/.test(statement[1])) fail(`${where}: no statement`);
+    if (runs && (!statement || !/<strong>Qué hay que escribir\.<\/strong>/.test(statement[1]))) fail(`${where}: no statement`);
     // The session, byte for byte as the statement holds it.
-    const markdown = read(path.join(root, 'enunciados', `${name}.md`));
+    const markdown = runs ? read(path.join(root, 'enunciados', `${name}.md`)) : '';
     const block = /<!-- sesión: .* -->\n```text\n([\s\S]*?)```\n/.exec(markdown);
     const session = /<figure class="sesion" id="sesion">[\s\S]*?<pre[^>]*><code>([\s\S]*?)<\/code><\/pre>/.exec(html);
-    if (!session) fail(`${where}: no session`);
+    if (runs && !session) fail(`${where}: no session`);
     else if (block && text(session[1]) !== block[1]) fail(`${where}: the session is not the statement's`);
-    if (!html.includes(`<section id="terminal" class="terminal" data-programa="${name}" data-argumentos="${attribute(args)}"`)) {
+    if (runs && !html.includes(`<section id="terminal" class="terminal" data-programa="${name}" data-argumentos="${attribute(args)}"`)) {
         fail(`${where}: no terminal section for ${name} with the arguments «${args}»`);
     }
-    if (!html.includes('<script type="module" src="../recursos/terminal.js"></script>') ||
-        !html.includes('<link rel="stylesheet" href="../recursos/xterm.css">')) fail(`${where}: the terminal's script or style is not in its head`);
-    // Every source of the program's own folder, whole, the main one first.
+    if (runs && (!html.includes('<script type="module" src="../recursos/terminal.js"></script>') ||
+        !html.includes('<link rel="stylesheet" href="../recursos/xterm.css">'))) fail(`${where}: the terminal's script or style is not in its head`);
+    // Every source of the program's own folder, and every file of the course its statement
+    // names (its modules, utiles), whole, the main one first.
     const code = /<section id="codigo"[^>]*>([\s\S]*?)<\/section>/.exec(html);
-    const listings = new Map(code ? [...code[1].matchAll(/<(?:h3|pre) id="archivo-([^"]+)"[\s\S]*?<pre[^>]*><code[^>]*>([\s\S]*?)<\/code><\/pre>/g)]
-        .map(([, id, listing]) => [id, text(listing)]) : []);
+    // A listing is named by the heading before it, or by its own id when folded away.
+    const listing = /(?:<h3 id="archivo-([^"]+)">[\s\S]*?<\/h3>\s*<pre[^>]*>|<pre id="archivo-([^"]+)"[^>]*>)<code[^>]*>([\s\S]*?)<\/code><\/pre>/g;
+    const listings = new Map(code ? [...code[1].matchAll(listing)].map(([, h3, pre, body]) => [h3 || pre, text(body)]) : []);
     const folder = path.dirname(source);
     const own = folder.startsWith('programs/') ? fs.readdirSync(path.join(root, folder))
         .filter((f) => /\.(c|cpp|h)$/.test(f)).map((f) => `${folder}/${f}`) : [source];
+    for (const [, named] of markdown.matchAll(/`([a-z]+\/[^`\s]+\.(?:c|cpp|h))`/g)) {
+        if (fs.existsSync(path.join(root, named)) && !own.includes(named)) own.push(named);
+    }
     const fileId = (f) => f.replace(/[^A-Za-z0-9]+/g, '-');
     if (listings.keys().next().value !== fileId(source)) fail(`${where}: the solution does not start with ${source}`);
     for (const f of own) {
@@ -122,8 +128,11 @@ for (const source of fs.readdirSync(manuals).filter((f) => f.endsWith('.3'))) {
     const file = path.join(site, where);
     if (!fs.existsSync(file)) { fail(`${source} has no page ${where}`); continue; }
     const article = /<article class="manual">([\s\S]*?)<\/article>/.exec(read(file));
-    const sections = (read(path.join(manuals, source)).match(/^\.SH /gm) || []).length;
-    if (!article || (article[1].match(/<h2[ >]/g) || []).length !== sections) fail(`${where}: not every section of ${source}`);
+    for (const [macro, heading] of [['SH', 'h2'], ['SS', 'h3']]) {
+        const sections = (read(path.join(manuals, source)).match(new RegExp(`^\\.${macro} `, 'gm')) || []).length;
+        const shown = article ? (article[1].match(new RegExp(`<${heading}[ >]`, 'g')) || []).length : -1;
+        if (shown !== sections) fail(`${where}: ${shown} of the ${sections} .${macro} headings of ${source}`);
+    }
     const raw = article && /\\[-fe(%& ]|^\.[A-Za-z]{1,2}\b/m.exec(text(article[1]));
     if (raw) fail(`${where}: raw roff left: «${raw[0]}»`);
 }

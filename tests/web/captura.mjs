@@ -1,7 +1,7 @@
 // The site's pages in a real browser (Debian's chromium), at a desk's width and a phone's:
 // the page never scrolls sideways, every text has contrast of at least 4.5:1 (3:1 when large),
-// and the first Tab reaches the link that skips to the content. The program page's
-// screenshots stay in <build>/web-capturas/ to be looked at.
+// nothing takes the focus when a page loads, and the first Tab reaches the link that skips to
+// the content. The program page's screenshots stay in <build>/web-capturas/ to be looked at.
 //   node captura.mjs <web-npm-folder> <site-folder> <screenshot-folder>
 // Exits 77 (skipped) without chromium.
 import fs from 'node:fs';
@@ -74,11 +74,23 @@ try {
     for (const [label, size] of Object.entries(widths)) {
         await page.setViewportSize(size);
         for (const address of pages) {
-            await page.goto(base + address, { waitUntil: 'load' });
+            // Once nothing more is fetched: the terminal has started its program, if any.
+            await page.goto(base + address, { waitUntil: 'networkidle' });
             const { faint, pageWidth, window } = await page.evaluate(lookAtPage);
             const where = `${address} (${size.width} px)`;
             if (pageWidth > window) failures.push(`${where}: the page scrolls sideways, ${pageWidth} px in ${window}`);
             for (const text of faint) failures.push(`${where}: text of too little contrast, ${text}`);
+            // The page opens at its top: nothing (a terminal starting) takes the focus, which
+            // would leave a keyboard or a screen reader past the statement.
+            const taken = await page.evaluate(() => document.activeElement !== document.body && document.activeElement.outerHTML.slice(0, 60));
+            if (taken) failures.push(`${where}: the focus is taken when the page loads, by ${taken}`);
+            // From the top of the page, whoever took the focus, Tab goes first to the skip link.
+            await page.evaluate(() => {
+                const top = document.documentElement;
+                top.tabIndex = -1;
+                top.focus();
+                top.removeAttribute('tabindex');
+            });
             await page.keyboard.press('Tab');
             const first = await page.evaluate(() => {
                 const e = document.activeElement;

@@ -149,13 +149,15 @@ function statement(name, shown) {
     return { title, body };
 }
 
-function page({ file, title, body, head = '', up = '../' }) {
+// The description is what a link to the page shows where it is shared (the course platform).
+function page({ file, title, description, body, head = '', up = '../' }) {
     write(file, `<!DOCTYPE html>
 <html lang="es">
 <head>
 <meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>${title}</title>
+<meta name="description" content="${escape(description)}">
 <link rel="stylesheet" href="${up}recursos/estilo.css">
 ${head}</head>
 <body>
@@ -206,6 +208,8 @@ la solución se leen sin él; el programa también se ejecuta en tu ordenador co
     page({
         file: `programas/${name}.html`,
         title: `${plain(title)} · Curso`,
+        description: runs ? `${name}: ${entry.description}. Enunciado, sesión, terminal y solución.`
+            : `${name}: ${entry.description}.`,
         head: runs ? '<link rel="stylesheet" href="../recursos/xterm.css">\n' +
             '<script type="module" src="../recursos/terminal.js"></script>\n' : '',
         body: `<nav class="migas" aria-label="Dónde estás"><a href="../index.html">Índice</a> › ` +
@@ -232,6 +236,7 @@ for (const manual of manuals) {
     page({
         file: `utiles/${manual.name}.html`,
         title: `${manual.name}(3): ${escape(manual.summary)} · Curso`,
+        description: `${manual.name}(3), de la biblioteca utiles: ${manual.summary}.`,
         body: `<nav class="migas" aria-label="Dónde estás"><a href="../index.html">Índice</a> › ` +
             `<a href="utiles.html">utiles</a> › ${escape(manual.name)}(3)</nav>
 <article class="manual">
@@ -258,6 +263,7 @@ page({
     file: 'index.html',
     up: '',
     title: 'Curso de programación: los ejemplos resueltos',
+    description: 'Los programas de un primer curso de programación en C y C++, por temas: enunciado, terminal y solución de cada uno.',
     body: `<h1>Los ejemplos resueltos del curso</h1>
 <p>Programas pequeños de consola, cada uno para aprender una técnica: leer números del teclado,
 menús, listas enlazadas, archivos de texto y binarios, registros, textos, punteros y bucles.

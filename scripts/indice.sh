@@ -7,6 +7,8 @@
 #   indice.sh probado NAME     fails, saying why, unless NAME has tests of its own
 #   indice.sh comprobar        fails when the index, the program folders and LEEME.md disagree
 #   indice.sh programas        the programs' names and main sources, one per line, tab between
+#   indice.sh entradas         every entry: topic, name, kind, source, arguments, description,
+#                              tab between (the course's site is built from it)
 set -eu
 cd "$(dirname "$0")/.."
 index=programs/indice.txt
@@ -72,6 +74,9 @@ tabla)
         printf "| %s | %s |\n", name, $6
     }'
     ;;
+entradas)
+    entries
+    ;;
 programas)
     entries | awk -F '\t' -v OFS='\t' '$3 == "programa" { print $2, $4 }'
     ;;
@@ -119,7 +124,7 @@ comprobar)
     exit $status
     ;;
 *)
-    echo "usage: $0 lista | tabla | ejecutable NAME | probado NAME | comprobar" >&2
+    echo "usage: $0 lista | tabla | entradas | programas | ejecutable NAME | probado NAME | comprobar" >&2
     exit 2
     ;;
 esac

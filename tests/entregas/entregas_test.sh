@@ -145,8 +145,8 @@ feedback() { (cd "$notas/retroalimentacion" && cksum -- * | grep -v ' julia.txt$
 feedback > "$scratch/antes.cksum"
 student julia pickone.cpp
 corregir julia ALUMNO=julia || { fail "make corregir ALUMNO=julia failed"; cat "$scratch/julia.log"; }
-grep '^julia,' "$notas/notas.csv" | grep -q '^julia,10,10,10.00,' || { fail "julia was not re-graded"; cat "$notas/notas.csv"; }
-if ! diff <(grep -v '^julia,' "$scratch/antes.csv") <(grep -v '^julia,' "$notas/notas.csv"); then
+grep '^julia;' "$notas/notas.csv" | grep -q '^julia;;10;10;10,00;' || { fail "julia was not re-graded"; cat "$notas/notas.csv"; }
+if ! diff <(grep -v '^julia;' "$scratch/antes.csv") <(grep -v '^julia;' "$notas/notas.csv"); then
     fail "re-grading julia changed other rows"
 fi
 feedback | cmp -s - "$scratch/antes.cksum" || fail "re-grading julia changed, added or removed other feedback files"

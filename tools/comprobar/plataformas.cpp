@@ -182,7 +182,8 @@ bool tellGradescope(const Verdict &verdict, const fs::path &results) {
     // Each case is worth its share of the 10 points; the total is computed whole, from integers.
     const long long share = t.checked > 0 ? hundredths(1, t.checked, 1000) : 0;
     for (const CaseResult &result : t.cases)
-        test("Caso " + result.name, result.passed ? share : 0, share, result.passed, result.text, result.hidden);
+        // A hidden case's name is «caso oculto N» already.
+        test(result.hidden ? "C" + result.name.substr(1) : "Caso " + result.name, result.passed ? share : 0, share, result.passed, result.text, result.hidden);
     const std::string json = "{\"score\": " + decimalText(score, '.') + ",\n \"output\": " +
                              jsonText(std::to_string(t.passed) + " de " + std::to_string(t.checked) +
                                       " casos correctos") +

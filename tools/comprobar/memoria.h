@@ -7,14 +7,16 @@
 #include <string>
 #include <vector>
 
-// valgrind and its options, reporting on descriptor 3; empty when valgrind is not installed.
+// valgrind and its options, reporting in XML on descriptor 3; empty when valgrind is not
+// installed.
 std::vector<std::string> valgrindCommand();
 
 struct MemoryReport {
     std::vector<std::string> errors;  // one Spanish line each, with the source line it names
     std::string note;                 // memory never released, or empty
+    std::string crashAt;              // the program's own line where a signal ended it, or empty
 };
 
-MemoryReport readValgrind(const std::string &log);
+MemoryReport readValgrind(const std::string &xml);
 
 #endif

@@ -186,8 +186,10 @@ Evidence gatherEvidence(const Case &c, const Run &run, const std::vector<Problem
             if (!again.silentWait) {
                 evidence.wait = Evidence::Wait::NoFlush;
                 evidence.unbuffered = judge(c, again);
-            } else if (static_cast<size_t>(again.silentWaitInputLine) > lines) {
+            } else if (lines > 0 && static_cast<size_t>(again.silentWaitInputLine) > lines) {
                 evidence.wait = Evidence::Wait::MoreInput;
+            } else if (settings.sources.empty()) {
+                evidence.wait = Evidence::Wait::WaitsUnbuffered;
             } else {
                 evidence.wait = scanfReadsOn(settings.sources) ? Evidence::Wait::ScanfReadsOn
                                                                : Evidence::Wait::ReadsFirst;

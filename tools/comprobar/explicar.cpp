@@ -361,6 +361,9 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
                  "algo que no sea un blanco, y la pregunta siguiente llega tarde");
         else if (evidence.wait == Evidence::Wait::ReadsFirst)
             hint("también con la salida sin búfer espera antes de mostrar la pregunta: el programa lee "
+                 "antes de preguntar (mira el orden de printf y de la lectura)");
+        else if (evidence.wait == Evidence::Wait::WaitsUnbuffered)
+            hint("también con la salida sin búfer espera antes de mostrar la pregunta: el programa lee "
                  "antes de preguntar (mira el orden de printf y de la lectura), o un scanf con \\n o "
                  "un espacio al final del formato sigue leyendo");
     }

@@ -19,8 +19,10 @@ struct Evidence {
     enum class Wait {
         Unknown,       // not looked into
         NoFlush,       // unbuffered, it showed every question in time: fflush was missing
-        ReadsFirst,    // unbuffered, it still waits before showing its question
-        ScanfReadsOn,  // the same, and its sources have a scanf whose format ends in a blank
+        ReadsFirst,    // unbuffered, it still waits before showing its question, and its
+                       // sources have no scanf whose format ends in a blank
+        ScanfReadsOn,  // the same, and its sources have such a scanf
+        WaitsUnbuffered,  // the same, and its sources are not known
         MoreInput,     // it waited for a line beyond the case's input
     } wait = Wait::Unknown;
     std::vector<Problem> unbuffered;  // NoFlush: what is still wrong once it flushes

@@ -355,7 +355,7 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             continue;
         if (flushed)
             hint("la pregunta no estaba en pantalla cuando el programa se puso a esperar: falta "
-                 "fflush(stdout) antes de leer (con la salida sin búfer, la conversación va bien)");
+                 "fflush(stdout) antes de leer");
         else if (evidence.wait == Evidence::Wait::MoreInput || evidence.wait == Evidence::Wait::ScanfReadsOn)
             hint("¿un scanf con \\n o un espacio al final del formato? Sigue leyendo hasta encontrar "
                  "algo que no sea un blanco, y la pregunta siguiente llega tarde");

@@ -3,11 +3,12 @@
 # with another fault: every program of pistas.txt is compiled and checked with comprobar --fuente
 # (as make check FUENTE= does it) and its report must hold one text and not another. The cases
 # that need valgrind are skipped without it. Prints how many got the right hint.
-# Usage: pistas_test.sh <source-folder> <build-folder>
+# Usage: pistas_test.sh <source-folder> <build-folder> [table, by default pistas.txt]
 set -u
 source=$1
 build=$2
 here=$source/tests/pistas
+table=${3:-$here/pistas.txt}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 ana=$source/tests/corregir/entregas/ana/agemenu.c
@@ -42,7 +43,7 @@ while IFS=$'\t' read -r file program extra want refused; do
     if [ "$file $extra" != "$checked" ]; then
         output=$(TMPDIR=$scratch "$build/tools/comprobar" --casos "$source/casos" \
                  --plataforma "$build/tests/platform.txt" --utiles "$build/wuna" $extra \
-                 --fuente "$path" "$program" "$scratch/bin/$name" 2>&1)
+                 --fuente "$path" "$program" "$scratch/bin/$name/$program" 2>&1)
         checked="$file $extra"
     fi
     if ! grep -qF -- "$want" <<< "$output"; then
@@ -52,6 +53,6 @@ while IFS=$'\t' read -r file program extra want refused; do
     else
         right=$((right + 1))
     fi
-done < "$here/pistas.txt"
+done < "$table"
 echo "$right de $total programas con la pista correcta"
 exit $(( failures > 0 ))

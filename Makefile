@@ -2,7 +2,11 @@
 # Every path is quoted where a shell sees it: folders with spaces (~/Mis cursos) work.
 
 SANITIZE ?= 0
-BUILD    ?= $(if $(filter 1,$(SANITIZE)),build-san,build)
+# make check FUENTE= with SANITIZE=1 builds the student's sources with the sanitizers, not the
+# course: the course's build is the usual one.
+FUENTE   ?=
+COURSE_SANITIZE := $(if $(FUENTE),,$(filter 1,$(SANITIZE)))
+BUILD    ?= $(if $(COURSE_SANITIZE),build-san,build)
 PREFIX   ?= /usr
 JOBS     ?= $(shell nproc 2>/dev/null || sysctl -n hw.ncpu 2>/dev/null || echo 2)
 # make run: the program and its arguments; make test and make check: the program checked.
@@ -15,8 +19,7 @@ WORK     ?= trabajo
 # SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run, and
 # SIN_CAJA=1 to run without bubblewrap. make caso: the new case's name and input.
 # make check FUENTE=: your own sources, compiled and checked in one step; MEMORIA=1: every
-# case under valgrind too.
-FUENTE   ?=
+# case under valgrind too; MEMORIA=asan (or SANITIZE=1): the sources built with the sanitizers.
 MEMORIA  ?=
 CASOS    ?=
 SOLO_CASOS ?=
@@ -39,7 +42,7 @@ RUN_P := $(or $(P),agemenu)
 
 # CMAKE_ARGS: more options for a new build folder (-DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON, ...).
 CMAKE_ARGS ?=
-CMAKE_FLAGS := $(if $(filter 1,$(SANITIZE)),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,) $(CMAKE_ARGS)
+CMAKE_FLAGS := $(if $(COURSE_SANITIZE),-DSANITIZE=ON -DCMAKE_BUILD_TYPE=Debug,) $(CMAKE_ARGS)
 # Ninja when it is installed; an existing build folder keeps whatever generator made it.
 GENERATOR = $(if $(shell command -v ninja 2>/dev/null),-G Ninja,)
 # The compilers given to make (CC=clang make, make CXX=clang++), not make's own defaults.
@@ -64,7 +67,8 @@ CHECKER = '$(BUILD)/tools/comprobar' \
     $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
     $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
     $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja) \
-    $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS))
+    $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS)) \
+    $(if $(or $(filter asan,$(MEMORIA)),$(and $(FUENTE),$(filter 1,$(SANITIZE)))),--sanitizers)
 
 # A program name that is wrong stops make at once, with one line that says why.
 ifneq ($(filter run check corregir caso enunciado,$(MAKECMDGOALS)),)
@@ -107,6 +111,7 @@ help:
 	@echo 'make check P=<nombre> FUENTE=<archivo.c>'
 	@echo '                          compila tu versión y le pasa los casos del curso (o EXE=<ejecutable>)'
 	@echo 'MEMORIA=1                 con make check: también busca errores de memoria con valgrind'
+	@echo 'MEMORIA=asan              con make check FUENTE=: compila tu fuente con AddressSanitizer y UBSan'
 	@echo 'make corregir P=<nombre> ENTREGAS=<carpeta>'
 	@echo '                          corrige una clase: una subcarpeta por alumno; notas.csv y un informe por alumno'
 	@echo 'make caso P=<nombre> NOMBRE=<caso> CASOS=<carpeta> ENTRADA=<archivo> [ARGS="..."]'

@@ -22,6 +22,7 @@
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
 //   --sin-caja            sin bubblewrap, aunque esté instalado
 //   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
+//   --sanitizers          --fuente compila con AddressSanitizer y UBSan: sus errores son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
 // nada (no hay ejecutable, no hay casos). --corregir: 0 si se corrigió a todos, 2 si no.
@@ -151,6 +152,8 @@ RunOptions optionsFor(const Case &c, const Settings &settings, const fs::path &e
     // Built with the sanitizers, the course's programs keep what the course says they keep: a
     // leak report is no fault of theirs. The preloads come before the sanitizer's library.
     options.environment.push_back("ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0");
+    if (settings.sanitizers)
+        options.environment.push_back(sanitizerOptions);
     return options;
 }
 
@@ -423,6 +426,9 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
     waitModeLine(report);
     if (!settings.valgrind.empty())
         fprintf(report, "Memoria: cada caso se ejecuta con valgrind, que busca errores de memoria (tarda más).\n");
+    else if (settings.sanitizers)
+        fprintf(report, "Memoria: tu programa se compila con AddressSanitizer y UBSan, que buscan errores de "
+                        "memoria y cálculos que C no define.\n");
     else if (settings.valgrindWanted)
         fprintf(report, "MEMORIA=1 necesita valgrind, que no está instalado (Debian y Ubuntu: sudo apt "
                         "install valgrind): se comprueba sin él.\n");
@@ -444,8 +450,20 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             cleanUp(run, false, settings.limits);
             continue;
         }
-        const auto problems = judge(c, run);
-        const MemoryReport memory = readValgrind(run.wrapperLog);
+        // The sanitizers write their report on standard error, and stop the program there: the
+        // case is judged without it, and without the end the sanitizer gave it.
+        MemoryReport memory = readValgrind(run.wrapperLog);
+        Run judged = run;
+        if (settings.sanitizers)
+            memory = readSanitizers(run.errors, judged.errors);
+        auto problems = judge(c, judged);
+        if (settings.sanitizers && !memory.errors.empty())
+            problems.erase(std::remove_if(problems.begin(), problems.end(),
+                                          [](const Problem &p) {
+                                              return p.kind == Problem::Status || p.kind == Problem::Signal ||
+                                                     p.kind == Problem::Errors;
+                                          }),
+                           problems.end());
         std::string memoryTold;
         for (const std::string &error : memory.errors)
             memoryTold += "    error de memoria: " + error + "\n";
@@ -460,7 +478,7 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         const Evidence evidence = gatherEvidence(c, run, problems, executable, settings, memory);
         fprintf(report, "✗ %s (%s)\n%s%s", c.name.c_str(), seconds(run.seconds).c_str(),
                 problems.empty() ? ""
-                                 : explain(c, run, problems, settings.limits, evidence, executable.string()).text.c_str(),
+                                 : explain(c, judged, problems, settings.limits, evidence, executable.string()).text.c_str(),
                 memoryTold.c_str());
         if (cleanUp(run, settings.keepScratch, settings.limits))
             fprintf(report, "    (la carpeta de la prueba queda en %s)\n", run.scratch.c_str());
@@ -497,6 +515,8 @@ int main(int argc, char **argv) {
             mode = option;
         } else if (option == "--sin-caja") {
             settings.sandbox = false;
+        } else if (option == "--sanitizers") {
+            settings.sanitizers = true;
         } else if (option == "--valgrind") {
             settings.valgrindWanted = true;
             settings.valgrind = valgrindCommand();
@@ -574,7 +594,8 @@ int main(int argc, char **argv) {
             }
         printf("Compilando %s...\n", settings.sources.size() == 1 ? settings.sources[0].filename().c_str()
                                                                   : "tus fuentes");
-        const Compiled compiled = compile(settings.sources, executable, settings.library);
+        const Compiled compiled = compile(settings.sources, executable, settings.library,
+                                          settings.sanitizers ? sanitizerFlags() : std::vector<std::string>{});
         if (!compiled.ok) {
             printf("%s", notCompiled(compiled).c_str());
             return 2;

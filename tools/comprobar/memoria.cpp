@@ -15,15 +15,19 @@ struct Kind {
     const char *told;  // what it means
 };
 
+const char *const writesOutside = "escribe fuera de la memoria que reservó (¿un índice que se sale de "
+                                 "la tabla, o un malloc que se queda corto?)";
+const char *const readsOutside = "lee fuera de la memoria que reservó, o memoria que ya liberó";
+const char *const freesWrongly = "libera con free algo que no se reservó con malloc, o lo libera dos veces";
+
 const Kind kinds[] = {
-    {"InvalidWrite", "escribe fuera de la memoria que reservó (¿un índice que se sale de la tabla, o "
-                     "un malloc que se queda corto?)"},
-    {"InvalidRead", "lee fuera de la memoria que reservó, o memoria que ya liberó"},
+    {"InvalidWrite", writesOutside},
+    {"InvalidRead", readsOutside},
     {"UninitCondition", "decide con un valor que nunca recibió valor (¿una variable sin inicializar, "
                         "o memoria de malloc sin rellenar?)"},
     {"UninitValue", "usa un valor que nunca recibió valor (¿una variable sin inicializar, o memoria "
                     "de malloc sin rellenar?)"},
-    {"InvalidFree", "libera con free algo que no se reservó con malloc, o lo libera dos veces"},
+    {"InvalidFree", freesWrongly},
     {"MismatchedFree", "libera con free lo que se reservó con new, o con delete lo de malloc"},
     {"Overlap", "copia un texto sobre sí mismo: el origen y el destino se solapan"},
     {"FishyValue", "pide a malloc un tamaño imposible (¿un número negativo?)"},
@@ -92,7 +96,104 @@ std::string syscallTold(const std::string &what) {
                             "valor, o una tabla más corta de lo que dice?)";
 }
 
+// The first frame of a sanitizer's stack in the program's own sources: "    #1 0x4f in main
+// /home/ana/lista.c:23:5" gives "lista.c:23".
+std::string ownSanitizerPlace(const std::vector<std::string> &lines, size_t from) {
+    for (size_t i = from; i < lines.size(); ++i) {
+        const std::string &line = lines[i];
+        if (line.rfind("    #", 0) != 0)
+            continue;
+        const size_t path = line.find(" /");
+        if (path == std::string::npos)
+            continue;
+        std::string place = line.substr(path + 1);
+        const size_t first = place.find(':');
+        if (first == std::string::npos || place.rfind("/usr/", 0) == 0 ||
+            access(place.substr(0, first).c_str(), R_OK) != 0)
+            continue;
+        const size_t second = place.find(':', first + 1);
+        place = place.substr(0, second);
+        return place.substr(place.rfind('/', first) + 1);
+    }
+    return {};
+}
+
+// UBSan's "runtime error: ..." in Spanish, for the usual ones.
+std::string undefinedTold(const std::string &what) {
+    if (what.find("out of bounds") != std::string::npos)
+        return "usa un índice que se sale de la tabla";
+    if (what.find("signed integer overflow") != std::string::npos)
+        return "un cálculo con enteros con signo se sale de su tipo (¿un int que no basta?)";
+    if (what.find("by zero") != std::string::npos)
+        return "divide entre cero";
+    if (what.find("null pointer") != std::string::npos)
+        return "usa un puntero nulo";
+    if (what.find("shift") != std::string::npos)
+        return "desplaza (<< o >>) más bits de los que tiene el número";
+    return "hace algo que C no define (" + what + ")";
+}
+
 }  // namespace
+
+const char *const sanitizerOptions = "UBSAN_OPTIONS=print_summary=0";
+
+std::vector<std::string> sanitizerFlags() {
+    // Tables are checked by AddressSanitizer, in the same words as the heap's.
+    return {"-fsanitize=address,undefined", "-fno-sanitize=bounds,object-size", "-fno-sanitize-recover=all",
+            "-fno-omit-frame-pointer"};
+}
+
+MemoryReport readSanitizers(const std::string &errors, std::string &rest) {
+    MemoryReport report;
+    rest.clear();
+    const auto lines = linesWithEnds(errors);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string &line = lines[i];
+        if (const size_t at = line.find(": runtime error: "); at != std::string::npos) {
+            std::string what = line.substr(at + 17);
+            if (!what.empty() && what.back() == '\n')
+                what.pop_back();
+            const size_t column = line.rfind(':', at - 1);
+            const std::string place = line.substr(0, column == std::string::npos ? at : column);
+            report.errors.push_back(undefinedTold(what) + ", en " + place.substr(place.rfind('/') + 1));
+            continue;
+        }
+        if (line.find("==ERROR: AddressSanitizer: ") == std::string::npos) {
+            if (line.find("=================") != 0)
+                rest += line;
+            continue;
+        }
+        // The report runs to its last line, "==1234==ABORTING".
+        size_t end = i;
+        while (end < lines.size() && lines[end].find("==ABORTING") == std::string::npos)
+            ++end;
+        const std::string kind = line.substr(line.find("AddressSanitizer: ") + 18);
+        const bool writes = i + 1 < lines.size() && lines[i + 1].rfind("WRITE", 0) == 0;
+        std::string told;
+        if (kind.find("overflow") != std::string::npos || kind.find("underflow") != std::string::npos ||
+            kind.find("use-after") != std::string::npos)
+            told = kind.rfind("stack-overflow", 0) == 0 ? "la pila se desborda: ¿una recursión sin fin?"
+                   : writes                             ? writesOutside
+                                                        : readsOutside;
+        else if (kind.find("double-free") != std::string::npos || kind.find("bad-free") != std::string::npos ||
+                 kind.find("not malloc()-ed") != std::string::npos)
+            told = freesWrongly;
+        else if (kind.find("alloc-dealloc-mismatch") != std::string::npos)
+            told = "libera con free lo que se reservó con new, o con delete lo de malloc";
+        else if (kind.find("param-overlap") != std::string::npos)
+            told = "copia un texto sobre sí mismo: el origen y el destino se solapan";
+        else if (kind.find("SEGV") != std::string::npos)
+            told = "accede a memoria que no es suya (¿un puntero nulo o sin valor?)";
+        else if (kind.find("negative-size") != std::string::npos || kind.find("allocation-size") != std::string::npos)
+            told = "pide a malloc un tamaño imposible (¿un número negativo?)";
+        else
+            told = "AddressSanitizer avisa: " + kind.substr(0, kind.find('\n'));
+        const std::string place = ownSanitizerPlace(splitLines(errors), i);
+        report.errors.push_back(told + (place.empty() ? "" : ", en " + place));
+        i = end;
+    }
+    return report;
+}
 
 std::vector<std::string> valgrindCommand() {
     const char *path = getenv("PATH");

@@ -19,4 +19,14 @@ struct MemoryReport {
 
 MemoryReport readValgrind(const std::string &xml);
 
+// make check MEMORIA=asan (or SANITIZE=1 with FUENTE=): the student's sources built with
+// AddressSanitizer and UBSan, which catch what valgrind cannot see (an overflow of a table on
+// the stack or of a global one). Their options, and the flags that build a program with them.
+std::vector<std::string> sanitizerFlags();
+extern const char *const sanitizerOptions;  // UBSAN_OPTIONS=...
+
+// Their report, which they write on standard error, told in the same words as valgrind's; the
+// standard error without it is left in rest.
+MemoryReport readSanitizers(const std::string &errors, std::string &rest);
+
 #endif

@@ -221,7 +221,8 @@ Evidence gatherEvidence(const Case &c, const Run &run, const std::vector<Problem
         if (!settings.valgrind.empty()) {
             evidence.valgrindRan = true;
             evidence.crashAt = memory.crashAt;
-        } else if (evidence.valgrindThere) {
+        } else if (evidence.valgrindThere && preloadReaches(executable)) {
+            // (A script, or a program for another system, has no line of its own to name.)
             Settings under = settings;
             under.valgrind = valgrind;
             const Run again = runCase(executable, c, optionsFor(c, under, executable));

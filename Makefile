@@ -68,7 +68,7 @@ CHECKER = '$(BUILD)/tools/comprobar' \
     $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
     $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja) \
     $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS)) \
-    $(if $(or $(filter asan,$(MEMORIA)),$(and $(FUENTE),$(filter 1,$(SANITIZE)))),--sanitizers)
+    $(if $(or $(filter asan,$(MEMORIA)),$(and $(FUENTE),$(filter 1,$(SANITIZE)),$(if $(filter 1,$(MEMORIA)),,x))),--sanitizers)
 
 # A program name that is wrong stops make at once, with one line that says why.
 ifneq ($(filter run check corregir caso enunciado,$(MAKECMDGOALS)),)

@@ -455,6 +455,10 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         // case is judged without it, and without the end the sanitizer gave it.
         MemoryReport memory = readValgrind(run.wrapperLog);
         Run judged = run;
+        // Under valgrind a program starts slowly: without the exact view of its reads, that
+        // pause would look like a wait without the question.
+        if (!settings.valgrind.empty() && !waitMode().exact)
+            judged.silentWait = false;
         if (settings.sanitizers)
             memory = readSanitizers(run.errors, judged.errors);
         auto problems = judge(c, judged);
@@ -476,7 +480,7 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             cleanUp(run, false, settings.limits);
             continue;
         }
-        const Evidence evidence = gatherEvidence(c, run, problems, executable, settings, memory);
+        const Evidence evidence = gatherEvidence(c, judged, problems, executable, settings, memory);
         fprintf(report, "✗ %s (%s)\n%s%s", c.name.c_str(), seconds(run.seconds).c_str(),
                 problems.empty() ? ""
                                  : explain(c, judged, problems, settings.limits, evidence, executable.string()).text.c_str(),
@@ -556,6 +560,9 @@ int main(int argc, char **argv) {
             positional.push_back(option);
         }
     }
+    // A program built with the sanitizers does not run under valgrind: valgrind is the one asked for.
+    if (!settings.valgrind.empty())
+        settings.sanitizers = false;
     // --fuentes "a.c b.c", from make's FUENTE: a list of files split at blanks, unless the whole
     // of it names one file (a folder with spaces); relative to the folder make was typed in.
     if (!sourceList.empty()) {

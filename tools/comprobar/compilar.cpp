@@ -228,7 +228,8 @@ std::string explainError(const std::string &error) {
     return {};
 }
 
-Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library) {
+Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library,
+                 const std::vector<std::string> &flags) {
     const bool cplusplus = std::any_of(sources.begin(), sources.end(),
                                        [](const fs::path &p) { return p.extension() != ".c"; });
     std::vector<std::string> command = {cplusplus ? "c++" : "cc"};
@@ -243,6 +244,7 @@ Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, 
     // in columns of ten (fieldaddrs, rowwalk): so the addresses of globals fit them.
     command.insert(command.end(), {"-fno-pie", "-no-pie"});
 #endif
+    command.insert(command.end(), flags.begin(), flags.end());
     // Compiled from their own folder, the messages name the files as the student knows them.
     const fs::path folder = sources.front().parent_path();
     const bool together = std::all_of(sources.begin(), sources.end(),

@@ -22,7 +22,9 @@ struct Compiled {
 // source lines,
 // and the console library of the build's wuna/ folder: utiles.h on the include path (also as
 // <wuna/utiles.h>) and utiles.o linked.
-Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library);
+// flags: more options for the compiler (the sanitizers of make check MEMORIA=asan).
+Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library,
+                 const std::vector<std::string> &flags = {});
 
 // The compiler's warnings, one line each, with what the first usual one means; empty without any.
 std::string warningsOf(const std::string &log);

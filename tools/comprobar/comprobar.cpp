@@ -37,6 +37,7 @@
 //   --hoja ARCHIVO        --corregir rellena la hoja de calificaciones de la tarea descargada de
 //                         la plataforma (hoja-calificaciones.csv, junto a notas.csv)
 //   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
+//   --sanitizers          --fuente compila con AddressSanitizer y UBSan: sus errores son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
 // nada (no hay ejecutable, no hay casos). --corregir: 0 si se corrigió a todos, 2 si no.
@@ -52,6 +53,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -82,21 +84,71 @@ void waitModeLine(FILE *report) {
                 motivos[waitMode().reason], quietMilliseconds);
 }
 
+bool preloadReaches(const fs::path &program);
+
 // Why a case is not checked with another executable, or empty.
-std::string skipped(const Case &c, const Settings &settings) {
+std::string skipped(const Case &c, const Settings &settings, const fs::path &executable) {
     if (!c.driver.empty())
         return "lo ejecuta un programa de pruebas del curso (" + c.driver + ")";
     if (const std::string device = missingDevice(c); !device.empty())
         return "este sistema no tiene " + device;
     if (const std::string fact = unmetPlatformFact(c, settings.platform); !fact.empty())
         return "vale donde " + fact + ", y aquí no";
-    if (!c.failCall.empty())
+    // The seek failures need the failcall preload, which reaches only a program the dynamic
+    // loader of this system starts.
+    if (!c.failCall.empty() && getenv("TRANSCRIPT_FAILCALL") == nullptr)
         return "provoca un fallo de " + c.failCall.substr(0, c.failCall.find(' ')) +
-               " con una biblioteca de pruebas del curso";
+               " con una biblioteca de pruebas del curso que este sistema no tiene";
+    if (!c.failCall.empty() && !preloadReaches(executable))
+        return "provoca un fallo de " + c.failCall.substr(0, c.failCall.find(' ')) +
+               " con una biblioteca de pruebas del curso, que no llega a un programa enlazado "
+               "estáticamente o hecho para otro sistema";
     return {};
 }
 
-RunOptions optionsFor(const Case &c, const Settings &settings) {
+// A library of the checker's own that the dynamic loader preloads into a program: beside the
+// checker in the build, and only where glibc is (empty elsewhere).
+fs::path preloadLibrary(const char *name) {
+    std::error_code ec;
+    const fs::path path = fs::canonical("/proc/self/exe", ec).parent_path() / (std::string(name) + ".so");
+    return !ec && fs::is_regular_file(path, ec) ? path : fs::path{};
+}
+
+// Whether a preload reaches a program: an executable of this machine's own kind (its ELF class
+// and architecture) that the dynamic loader starts. A program linked statically, or built for
+// another system, runs without it.
+bool preloadReaches(const fs::path &program) {
+    static fs::path known;
+    static bool answer = false;
+    if (program == known)
+        return answer;
+    known = program;
+    const std::string self = readFile("/proc/self/exe", 64).value_or("");
+    const std::string head = readFile(program, 64).value_or("");
+    auto number = [&head](size_t at, size_t bytes) {
+        unsigned long value = 0;
+        for (size_t i = bytes; i-- > 0;)
+            value = value << 8 | static_cast<unsigned char>(head[at + i]);
+        return value;
+    };
+    answer = false;
+    if (head.size() < 64 || self.size() < 64 || head.compare(0, 4, "\x7f" "ELF") != 0 ||
+        head.compare(0, 6, self, 0, 6) != 0 || head.compare(18, 2, self, 18, 2) != 0 || head[5] != 1)
+        return answer;
+    const bool wide = head[4] == 2;
+    const unsigned long table = wide ? number(0x20, 8) : number(0x1c, 4);
+    const unsigned long size = number(wide ? 0x36 : 0x2a, 2), count = number(wide ? 0x38 : 0x2c, 2);
+    if (size < 4 || count > 256 || table > (1UL << 20))
+        return answer;
+    const std::string headers = readFile(program, table + size * count).value_or("");
+    for (unsigned long i = 0; i < count && table + size * (i + 1) <= headers.size(); ++i)
+        if (static_cast<unsigned char>(headers[table + size * i]) == 3 && headers[table + size * i + 1] == 0 &&
+            headers[table + size * i + 2] == 0 && headers[table + size * i + 3] == 0)  // PT_INTERP
+            answer = true;
+    return answer;
+}
+
+RunOptions optionsFor(const Case &c, const Settings &settings, const fs::path &executable) {
     RunOptions options;
     options.conversation = !c.batch;
     options.limits = settings.limits;
@@ -107,27 +159,96 @@ RunOptions optionsFor(const Case &c, const Settings &settings) {
         options.wrapperLog = true;
         options.limits.wallSeconds *= 10;
         options.limits.cpuSeconds *= 10;
+        // valgrind gives the program its path as its name: the case's name is given back.
+        if (const fs::path naming = preloadLibrary("nombre"); !naming.empty() && preloadReaches(executable)) {
+            options.preloads.push_back(naming);
+            options.environment.push_back("CURSO_PROGRAMA=" + executable.string());
+            options.environment.push_back("CURSO_ARGV0=" + c.argv0.value_or(executable.filename().string()));
+        }
     }
     // Built with the sanitizers, the course's programs keep what the course says they keep: a
-    // leak report is no fault of theirs.
-    options.environment.push_back("ASAN_OPTIONS=detect_leaks=0");
+    // leak report is no fault of theirs. The preloads come before the sanitizer's library.
+    options.environment.push_back("ASAN_OPTIONS=detect_leaks=0:verify_asan_link_order=0");
+    if (settings.sanitizers)
+        options.environment.push_back(sanitizerOptions);
     return options;
 }
 
-// Runs the case once more with the input given at once: if the output is then right, the
-// prompt was only not flushed.
-SilentWaitCause causeOfSilentWait(const Case &c, const Run &run, const fs::path &executable,
-                                  const Settings &settings) {
-    if (!run.silentWait)
-        return SilentWaitCause::Unknown;
-    if (static_cast<size_t>(run.silentWaitInputLine) > linesWithEnds(c.input.value_or("")).size())
-        return SilentWaitCause::MoreInput;
-    RunOptions options = optionsFor(c, settings);
-    options.conversation = false;
-    const Run again = runCase(executable, c, options);
-    const bool right = again.started && judge(c, again).empty();
-    cleanUp(again, false, settings.limits);
-    return right ? SilentWaitCause::NoFlush : SilentWaitCause::Other;
+// Whether the sources have a scanf whose format ends in a blank or a \n, which reads on until
+// something that is not a blank comes.
+bool scanfReadsOn(const std::vector<fs::path> &sources) {
+    static const std::regex scanf(R"re(\bf?scanf\s*\((\s*stdin\s*,)?\s*"([^"\\]|\\.)*(\\n|\\t| )"\s*[,)])re");
+    for (const fs::path &source : sources)
+        if (std::regex_search(readFile(source, 1 << 20).value_or(""), scanf))
+            return true;
+    return false;
+}
+
+// Runs a failing case again to learn the cause of what went wrong, before anything is said of
+// it: with standard output unbuffered for a silent wait or a crash, and under valgrind for a
+// crash (when it is there and the case did not run under it already).
+Evidence gatherEvidence(const Case &c, const Run &run, const std::vector<Problem> &problems,
+                        const fs::path &executable, const Settings &settings, const MemoryReport &memory) {
+    Evidence evidence;
+    const bool crashed = std::any_of(problems.begin(), problems.end(),
+                                     [](const Problem &p) { return p.kind == Problem::Signal; });
+    if (!run.silentWait && !crashed)
+        return evidence;
+    const size_t lines = linesWithEnds(c.input.value_or("")).size();
+    const fs::path unbuffering = preloadLibrary("sinbufer");
+    Settings plain = settings;  // the evidence runs without valgrind
+    plain.valgrind.clear();
+    if (!unbuffering.empty() && preloadReaches(executable)) {
+        RunOptions options = optionsFor(c, plain, executable);
+        options.preloads.push_back(unbuffering);
+        const Run again = runCase(executable, c, options);
+        if (again.started && run.silentWait) {
+            if (!again.silentWait) {
+                evidence.wait = Evidence::Wait::NoFlush;
+                evidence.unbuffered = judge(c, again);
+            } else if (lines > 0 && static_cast<size_t>(again.silentWaitInputLine) > lines) {
+                evidence.wait = Evidence::Wait::MoreInput;
+            } else if (settings.sources.empty()) {
+                evidence.wait = Evidence::Wait::WaitsUnbuffered;
+            } else {
+                evidence.wait = scanfReadsOn(settings.sources) ? Evidence::Wait::ScanfReadsOn
+                                                               : Evidence::Wait::ReadsFirst;
+            }
+        }
+        if (again.started && crashed && again.output.size() > run.output.size())
+            evidence.shownUnbuffered = again.output;
+        cleanUp(again, false, settings.limits);
+    } else if (run.silentWait) {
+        // No preload reaches it: the input given at once. Right output then, only the prompt
+        // was late.
+        if (static_cast<size_t>(run.silentWaitInputLine) > lines) {
+            evidence.wait = Evidence::Wait::MoreInput;
+        } else {
+            RunOptions options = optionsFor(c, plain, executable);
+            options.conversation = false;
+            const Run again = runCase(executable, c, options);
+            if (again.started && judge(c, again).empty())
+                evidence.wait = Evidence::Wait::NoFlush;
+            cleanUp(again, false, settings.limits);
+        }
+    }
+    if (crashed) {
+        const std::vector<std::string> valgrind = valgrindCommand();
+        evidence.valgrindThere = !valgrind.empty();
+        if (!settings.valgrind.empty()) {
+            evidence.valgrindRan = true;
+            evidence.crashAt = memory.crashAt;
+        } else if (evidence.valgrindThere && preloadReaches(executable)) {
+            // (A script, or a program for another system, has no line of its own to name.)
+            Settings under = settings;
+            under.valgrind = valgrind;
+            const Run again = runCase(executable, c, optionsFor(c, under, executable));
+            evidence.valgrindRan = again.started;
+            evidence.crashAt = readValgrind(again.wrapperLog).crashAt;
+            cleanUp(again, false, settings.limits);
+        }
+    }
+    return evidence;
 }
 
 // The kinds of difference of a failed case, in a word or two each: all a student is told of a
@@ -297,7 +418,7 @@ int record(const std::string &program, const std::string &name, const fs::path &
             return 2;
         }
     }
-    RunOptions options = optionsFor(c, settings);
+    RunOptions options = optionsFor(c, settings, reference);
     options.conversation = true;
     Run run = runCase(reference, c, options);
     if (!run.started || !run.finished) {
@@ -454,6 +575,9 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
     waitModeLine(report);
     if (!settings.valgrind.empty())
         fprintf(report, "Memoria: cada caso se ejecuta con valgrind, que busca errores de memoria (tarda más).\n");
+    else if (settings.sanitizers)
+        fprintf(report, "Memoria: tu programa se compila con AddressSanitizer y UBSan, que buscan errores de "
+                        "memoria y cálculos que C no define.\n");
     else if (settings.valgrindWanted)
         fprintf(report, "MEMORIA=1 necesita valgrind, que no está instalado (Debian y Ubuntu: sudo apt "
                         "install valgrind): se comprueba sin él.\n");
@@ -477,14 +601,14 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
         const bool hidden = loaded.hidden[i] && !settings.showHidden;
         const std::string label = loaded.hidden[i] ? "caso oculto " + std::to_string(++hiddenNumber) : c.name;
         const std::string shown = hidden ? label : c.name;
-        if (const std::string why = skipped(c, settings); !why.empty()) {
+        if (const std::string why = skipped(c, settings, executable); !why.empty()) {
             fprintf(report, "- %s: se omite, %s\n", hidden ? label.c_str() : c.name.c_str(),
                     hidden ? "no se puede comprobar aquí" : why.c_str());
             continue;
         }
         ++tally.checked;
         tally.hiddenChecked += loaded.hidden[i];
-        RunOptions options = optionsFor(c, settings);
+        RunOptions options = optionsFor(c, settings, executable);
         // A platform's time for all the cases together is shared among those still to run.
         if (settings.budgetSeconds > 0) {
             const double spent = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
@@ -506,8 +630,24 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             cleanUp(run, false, settings.limits);
             continue;
         }
-        const auto problems = judge(c, run);
-        const MemoryReport memory = readValgrind(run.wrapperLog);
+        // The sanitizers write their report on standard error, and stop the program there: the
+        // case is judged without it, and without the end the sanitizer gave it.
+        MemoryReport memory = readValgrind(run.wrapperLog);
+        Run judged = run;
+        // Under valgrind a program starts slowly: without the exact view of its reads, that
+        // pause would look like a wait without the question.
+        if (!settings.valgrind.empty() && !waitMode().exact)
+            judged.silentWait = false;
+        if (settings.sanitizers)
+            memory = readSanitizers(run.errors, judged.errors);
+        auto problems = judge(c, judged);
+        if (settings.sanitizers && !memory.errors.empty())
+            problems.erase(std::remove_if(problems.begin(), problems.end(),
+                                          [](const Problem &p) {
+                                              return p.kind == Problem::Status || p.kind == Problem::Signal ||
+                                                     p.kind == Problem::Errors;
+                                          }),
+                           problems.end());
         std::string memoryTold;
         for (const std::string &error : memory.errors)
             memoryTold += "    error de memoria: " + error + "\n";
@@ -528,10 +668,10 @@ Tally checkExecutable(const std::string &program, const fs::path &executable, co
             cleanUp(run, false, settings.limits);
             continue;
         }
-        const SilentWaitCause cause = causeOfSilentWait(c, run, executable, settings);
+        const Evidence evidence = gatherEvidence(c, judged, problems, executable, settings, memory);
         std::string told = "✗ " + c.name + " (" + seconds(run.seconds) + ")\n" +
                            (problems.empty() ? ""
-                                             : explain(c, run, problems, settings.limits, cause, executable.string()).text) +
+                                             : explain(c, judged, problems, settings.limits, evidence, executable.string()).text) +
                            memoryTold;
         if (cleanUp(run, settings.keepScratch, settings.limits))
             told += "    (la carpeta de la prueba queda en " + run.scratch.string() + ")\n";
@@ -545,6 +685,9 @@ int main(int argc, char **argv) {
     if (argc >= 4 && strcmp(argv[1], execAsOption) == 0)
         return execAs(argv);
     signal(SIGPIPE, SIG_IGN);
+    // The cases' seek failures, with the build's failcall library beside the checker.
+    if (const fs::path failcall = preloadLibrary("failcall"); !failcall.empty())
+        setenv("TRANSCRIPT_FAILCALL", failcall.c_str(), 0);
     Settings settings;
     std::vector<std::string> positional;
     std::string mode, inputFile, arguments, data, written;
@@ -583,6 +726,8 @@ int main(int argc, char **argv) {
             settings.worksheet = fs::absolute(argv[++i]);
         } else if (option == "--sin-caja") {
             settings.sandbox = false;
+        } else if (option == "--sanitizers") {
+            settings.sanitizers = true;
         } else if (option == "--valgrind") {
             settings.valgrindWanted = true;
             settings.valgrind = valgrindCommand();
@@ -627,6 +772,9 @@ int main(int argc, char **argv) {
             positional.push_back(option);
         }
     }
+    // A program built with the sanitizers does not run under valgrind: valgrind is the one asked for.
+    if (!settings.valgrind.empty())
+        settings.sanitizers = false;
     // --fuentes "a.c b.c", from make's FUENTE: a list of files split at blanks, unless the whole
     // of it names one file (a folder with spaces); relative to the folder make was typed in.
     if (!sourceList.empty()) {
@@ -675,7 +823,8 @@ int main(int argc, char **argv) {
             }
         printf("Compilando %s...\n", settings.sources.size() == 1 ? settings.sources[0].filename().c_str()
                                                                   : "tus fuentes");
-        const Compiled compiled = compile(settings.sources, executable, settings.library);
+        const Compiled compiled = compile(settings.sources, executable, settings.library,
+                                          settings.sanitizers ? sanitizerFlags() : std::vector<std::string>{});
         if (!compiled.ok) {
             printf("%s", notCompiled(compiled).c_str());
             return 2;

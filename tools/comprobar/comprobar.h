@@ -26,6 +26,7 @@ struct Settings {
     bool keepScratch = true;  // a failing case's scratch folder stays for the student to look at
     std::vector<std::string> valgrind;  // MEMORIA=1: valgrind and its options, when installed
     bool valgrindWanted = false;
+    bool sanitizers = false;  // MEMORIA=asan: the sources built with AddressSanitizer and UBSan
     std::string shownAs;  // how the executable is named to the student, when not by its path
     int jobs = 0;         // submissions checked at once (0: one per processor)
     double budgetSeconds = 0;  // on a platform: the time for all the cases together (0: none)

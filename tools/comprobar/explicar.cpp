@@ -77,50 +77,14 @@ size_t countOf(const std::string &text, char wanted) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), wanted));
 }
 
+const char *const orderHint =
+    "sale todo lo esperado, pero en otro orden: ¿mezclas write con printf? printf guarda lo que "
+    "escribe en un búfer y write lo escribe al momento (usa solo printf, o fflush(stdout) antes "
+    "de cada write)";
+
 std::string sorted(std::string text) {
     std::sort(text.begin(), text.end());
     return text;
-}
-
-// The usual mistake, when it alone explains the difference in the output.
-std::string outputHint(const std::string &expected, const std::string &actual) {
-    if (actual + "\n" == expected)
-        return "falta el salto de línea (\\n) del final";
-    if (actual == expected + "\n")
-        return "sobra un salto de línea (\\n) al final";
-    if (const std::string hint = textHint(expected, actual, ""); !hint.empty())
-        return hint;
-    if (withoutTrailingBlanks(actual) == withoutTrailingBlanks(expected))
-        return "solo difieren los espacios en blanco al final de alguna línea";
-    if (without(actual, '\a') == without(expected, '\a'))
-        return countOf(expected, '\a') > countOf(actual, '\a') ? "falta el pitido (\\a) de un aviso"
-                                                               : "sobra un pitido (\\a)";
-    if (withoutBlankLines(actual) == withoutBlankLines(expected))
-        return countOf(expected, '\n') > countOf(actual, '\n') ? "falta una línea en blanco"
-                                                               : "sobra una línea en blanco";
-    if (sorted(actual) == sorted(expected))
-        return "sale todo lo esperado, pero en otro orden: ¿mezclas write con printf? printf "
-               "guarda lo que escribe en un búfer y write lo escribe al momento (usa solo printf, "
-               "o fflush(stdout) antes de cada write)";
-    return {};
-}
-
-// The usual mistake in a case whose output is a pattern: the output, mended of it, matches.
-std::string patternHint(const std::string &pattern, const std::string &actual) {
-    PatternMismatch unused;
-    auto matches = [&](const std::string &mended) { return matchPattern(pattern, mended, unused); };
-    if (matches(actual + "\n"))
-        return "falta el salto de línea (\\n) del final";
-    if (!actual.empty() && actual.back() == '\n' && matches(actual.substr(0, actual.size() - 1)))
-        return "sobra un salto de línea (\\n) al final";
-    if (actual.find('\r') != std::string::npos && matches(without(actual, '\r')))
-        return "las líneas acaban en \\r\\n, como en Windows: escribe solo \\n (¿el fuente se "
-               "escribió en Windows con \\r\\n dentro de los textos?)";
-    if (matches(withoutTrailingBlanks(actual)))
-        return "sobran espacios en blanco al final de alguna línea";
-    if (actual.find('\a') != std::string::npos && matches(without(actual, '\a')))
-        return "sobra un pitido (\\a)";
-    return {};
 }
 
 // The usual signals by name; others by number.
@@ -138,6 +102,48 @@ std::string signalName(int number) {
         if (signal.number == number)
             return signal.name;
     return std::to_string(number);
+}
+
+// What a signal that ended a program usually means in a student's program.
+std::string signalTold(int number) {
+    switch (number) {
+    case SIGSEGV:
+    case SIGBUS:
+        return "accedió a memoria que no es suya (¿un puntero nulo o sin valor, un índice que se sale "
+               "de la tabla, una recursión sin fin?)";
+    case SIGABRT:
+        return "abortó: lo hace abort(), un assert que no se cumple, o la biblioteca de C cuando ve la "
+               "memoria dinámica estropeada (¿un free dos veces, una escritura fuera de un bloque?)";
+    case SIGFPE:
+        return "una operación aritmética imposible: ¿una división o un resto entre cero, con enteros?";
+    case SIGILL:
+        return "ejecutó una instrucción que no existe (¿la pila machacada, o una función que no "
+               "devuelve el valor que promete?)";
+    case SIGPIPE:
+        return "escribió en una tubería que nadie leía";
+    case SIGKILL:
+        return "lo mató otro proceso o el sistema (¿se quedó sin memoria?)";
+    default:
+        return strsignal(number);
+    }
+}
+
+// What standard error says when it alone differs: an order system() could not find, or
+// messages left from debugging.
+std::string errorsHint(const std::string &actual, bool alone) {
+    const size_t missing = actual.find(": not found");
+    if (missing != std::string::npos) {
+        const size_t start = actual.rfind(": ", missing - 1);
+        const std::string order = start == std::string::npos ? std::string{} : actual.substr(start + 2, missing - start - 2);
+        if (order == "pause" || order == "PAUSE" || order == "cls" || order == "CLS")
+            return "system(\"" + order + "\") es una orden de Windows que aquí no existe: quítala (el "
+                   "programa no debe esperar ni borrar la pantalla)";
+        return "system(\"" + order + "\") pide una orden que este sistema no tiene";
+    }
+    if (!alone)
+        return {};
+    return "solo difiere la salida de errores (stderr): ¿quedan mensajes de depuración con "
+           "fprintf(stderr, ...)?";
 }
 
 // What an executable that could not be started is, from its first bytes.
@@ -174,6 +180,68 @@ std::string cannotStart(int error, const std::string &executable) {
 
 }  // namespace
 
+// The usual mistake, when it alone explains the difference in the output.
+std::string outputHint(const std::string &expected, const std::string &actual) {
+    if (actual + "\n" == expected)
+        return "falta el salto de línea (\\n) del final";
+    if (actual == expected + "\n")
+        return "sobra un salto de línea (\\n) al final";
+    if (const std::string hint = textHint(expected, actual, ""); !hint.empty())
+        return hint;
+    if (withoutTrailingBlanks(actual) == withoutTrailingBlanks(expected))
+        return "solo difieren los espacios en blanco al final de alguna línea";
+    if (without(actual, '\a') == without(expected, '\a'))
+        return countOf(expected, '\a') > countOf(actual, '\a') ? "falta el pitido (\\a) de un aviso"
+                                                               : "sobra un pitido (\\a)";
+    if (withoutBlankLines(actual) == withoutBlankLines(expected))
+        return countOf(expected, '\n') > countOf(actual, '\n') ? "falta una línea en blanco"
+                                                               : "sobra una línea en blanco";
+    if (sorted(actual) == sorted(expected))
+        return orderHint;
+    return {};
+}
+
+// The usual mistake in a case whose output is a pattern: the output, mended of it, matches.
+std::string patternHint(const std::string &pattern, const std::string &actual) {
+    PatternMismatch unused;
+    auto matches = [&](const std::string &mended, const std::string &wanted) {
+        return matchPattern(wanted, mended, unused);
+    };
+    if (matches(actual + "\n", pattern))
+        return "falta el salto de línea (\\n) del final";
+    if (!actual.empty() && actual.back() == '\n' && matches(actual.substr(0, actual.size() - 1), pattern))
+        return "sobra un salto de línea (\\n) al final";
+    if (actual.find('\r') != std::string::npos && matches(without(actual, '\r'), pattern))
+        return "las líneas acaban en \\r\\n, como en Windows: escribe solo \\n (¿el fuente se "
+               "escribió en Windows con \\r\\n dentro de los textos?)";
+    if (matches(withoutTrailingBlanks(actual), pattern))
+        return "sobran espacios en blanco al final de alguna línea";
+    // The placeholders hold no bell and no line feed: both can be taken out of the pattern too.
+    if (matches(without(actual, '\a'), without(pattern, '\a')))
+        return countOf(pattern, '\a') > countOf(actual, '\a') ? "falta el pitido (\\a) de un aviso"
+                                                              : "sobra un pitido (\\a)";
+    if (matches(withoutBlankLines(actual), withoutBlankLines(pattern)))
+        return countOf(pattern, '\n') > countOf(actual, '\n') ? "falta una línea en blanco"
+                                                              : "sobra una línea en blanco";
+    // The same lines in another order: each line of the output matches a line of the pattern.
+    const auto wanted = linesWithEnds(pattern);
+    const auto got = linesWithEnds(actual);
+    if (wanted.size() == got.size() && wanted.size() <= 200) {
+        std::vector<bool> used(wanted.size(), false);
+        bool all = true;
+        for (size_t i = 0; i < got.size() && all; ++i) {
+            bool found = false;
+            for (size_t j = 0; j < wanted.size() && !found; ++j)
+                if (!used[j] && matches(got[i], wanted[j]))
+                    used[j] = found = true;
+            all = found;
+        }
+        if (all)
+            return orderHint;
+    }
+    return {};
+}
+
 std::string seconds(double value) {
     char text[32];
     snprintf(text, sizeof text, "%.2f s", value);
@@ -190,7 +258,7 @@ std::string indented(const std::string &text) {
 }
 
 Explained explain(const Case &c, const Run &run, const std::vector<Problem> &problems,
-                  const Limits &limits, SilentWaitCause cause, const std::string &executable) {
+                  const Limits &limits, const Evidence &evidence, const std::string &executable) {
     std::string text;
     auto say = [&text](const std::string &line) { text += indented(line); };
     for (const Problem &p : problems) {
@@ -215,15 +283,15 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
                 " MiB en la salida de errores: ¿un bucle sin fin?");
             break;
         case Problem::Signal:
-            say("el programa terminó por la señal " + signalName(p.actualStatus) + " (" +
-                strsignal(p.actualStatus) + ")");
+            say("el programa terminó por la señal " + signalName(p.actualStatus) + ": " +
+                signalTold(p.actualStatus));
             break;
         case Problem::Status:
             say("terminó con estado " + std::to_string(p.actualStatus) + " y debía terminar con " +
                 std::to_string(p.expectedStatus));
             break;
         case Problem::SilentWait:
-            if (cause == SilentWaitCause::MoreInput)
+            if (evidence.wait == Evidence::Wait::MoreInput)
                 say("esperó la línea " + std::to_string(p.line) + " de la entrada, y el caso solo da " +
                     std::to_string(p.line - 1) + ": el programa leyó más de lo que se le pedía");
             else if (waitMode().exact)
@@ -288,30 +356,70 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
                                           std::min(offset + column - 1, run.output.size()), 6));
         break;
     }
-    Explained explained;
-    if (problems.size() == 1) {
-        const Problem &p = problems[0];
-        if (p.kind == Problem::Output)
-            explained.hint = outputHint(p.expected, p.actual);
-        else if (p.kind == Problem::Pattern && p.mismatch.kind != PatternMismatch::BadPattern)
-            explained.hint = patternHint(p.expected, p.actual);
-        else if (p.kind == Problem::FileDiffers)
-            explained.hint = textHint(p.expected, p.actual, "del archivo ");
-        else if (p.kind == Problem::Status)
-            explained.hint = "solo difiere el estado de salida (el valor que devuelve main o que recibe exit)";
-        else if (p.kind == Problem::Errors)
-            explained.hint = "solo difiere la salida de errores (stderr): ¿quedan mensajes de depuración "
-                             "con fprintf(stderr, ...)?";
-        else if (p.kind == Problem::SilentWait && cause == SilentWaitCause::NoFlush)
-            explained.hint = "la pregunta no estaba en pantalla cuando el programa se puso a esperar: "
-                             "falta fflush(stdout) antes de leer";
-        else if (p.kind == Problem::SilentWait && cause == SilentWaitCause::MoreInput)
-            explained.hint = "¿un scanf con \\n o un espacio al final del formato? Sigue leyendo hasta "
-                             "encontrar algo que no sea un blanco";
+    // A crash: what it had shown, and what printf still held, which went with it.
+    for (const Problem &p : problems) {
+        if (p.kind != Problem::Signal)
+            continue;
+        if (run.output.empty())
+            text += "    No llegó a mostrar nada.\n";
+        else
+            text += "    Lo último que mostró antes de terminar:\n" +
+                    indented(conversationUpTo(run.output, c.input.value_or(""), run.inputAt,
+                                              run.output.size() - 1, 4));
+        if (!evidence.shownUnbuffered.empty())
+            text += "    Mostró menos de lo que escribió: lo que printf aún guardaba en su búfer se perdió "
+                    "al terminar así. Con la salida sin búfer, lo último que escribe es:\n" +
+                    indented(conversationUpTo(evidence.shownUnbuffered, "", {},
+                                              evidence.shownUnbuffered.size() - 1, 3));
+        if (!evidence.crashAt.empty())
+            text += "    valgrind lo ve terminar en " + evidence.crashAt + ".\n";
+        else if (!evidence.valgrindRan)
+            text += std::string("    Para ver en qué línea: make check con MEMORIA=1") +
+                    (evidence.valgrindThere ? "" : " (necesita valgrind: sudo apt install valgrind)") + ".\n";
+        break;
     }
-    if (!explained.hint.empty()) {
-        const char last = explained.hint.back();
-        text += "    Pista: " + explained.hint + (last == '?' || last == '.' || last == '!' ? "\n" : ".\n");
+    Explained explained;
+    auto hint = [&explained](const std::string &found) {
+        if (!found.empty() && std::find(explained.hints.begin(), explained.hints.end(), found) == explained.hints.end())
+            explained.hints.push_back(found);
+    };
+    // Each fault the evidence proves gets its own hint. Once a missing fflush is proved, the run
+    // that flushes tells what else is wrong.
+    const bool flushed = evidence.wait == Evidence::Wait::NoFlush;
+    const std::vector<Problem> &others = flushed ? evidence.unbuffered : problems;
+    for (const Problem &p : problems) {
+        if (p.kind != Problem::SilentWait)
+            continue;
+        if (flushed)
+            hint("la pregunta no estaba en pantalla cuando el programa se puso a esperar: falta "
+                 "fflush(stdout) antes de leer");
+        else if (evidence.wait == Evidence::Wait::MoreInput || evidence.wait == Evidence::Wait::ScanfReadsOn)
+            hint("¿un scanf con \\n o un espacio al final del formato? Sigue leyendo hasta encontrar "
+                 "algo que no sea un blanco, y la pregunta siguiente llega tarde");
+        else if (evidence.wait == Evidence::Wait::ReadsFirst)
+            hint("también con la salida sin búfer espera antes de mostrar la pregunta: el programa lee "
+                 "antes de preguntar (mira el orden de printf y de la lectura)");
+        else if (evidence.wait == Evidence::Wait::WaitsUnbuffered)
+            hint("también con la salida sin búfer espera antes de mostrar la pregunta: el programa lee "
+                 "antes de preguntar (mira el orden de printf y de la lectura), o un scanf con \\n o "
+                 "un espacio al final del formato sigue leyendo");
+    }
+    const bool alone = others.size() == 1;
+    for (const Problem &p : others) {
+        if (p.kind == Problem::Output)
+            hint(outputHint(p.expected, p.actual));
+        else if (p.kind == Problem::Pattern && p.mismatch.kind != PatternMismatch::BadPattern)
+            hint(patternHint(p.expected, p.actual));
+        else if (p.kind == Problem::FileDiffers)
+            hint(textHint(p.expected, p.actual, "del archivo "));
+        else if (p.kind == Problem::Status && alone)
+            hint("solo difiere el estado de salida (el valor que devuelve main o que recibe exit)");
+        else if (p.kind == Problem::Errors)
+            hint(errorsHint(p.actual, alone));
+    }
+    for (const std::string &found : explained.hints) {
+        const char last = found.back();
+        text += "    Pista: " + found + (last == '?' || last == '.' || last == '!' || last == ')' ? "\n" : ".\n");
     }
     explained.text = text;
     return explained;

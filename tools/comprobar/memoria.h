@@ -7,14 +7,26 @@
 #include <string>
 #include <vector>
 
-// valgrind and its options, reporting on descriptor 3; empty when valgrind is not installed.
+// valgrind and its options, reporting in XML on descriptor 3; empty when valgrind is not
+// installed.
 std::vector<std::string> valgrindCommand();
 
 struct MemoryReport {
     std::vector<std::string> errors;  // one Spanish line each, with the source line it names
     std::string note;                 // memory never released, or empty
+    std::string crashAt;              // the program's own line where a signal ended it, or empty
 };
 
-MemoryReport readValgrind(const std::string &log);
+MemoryReport readValgrind(const std::string &xml);
+
+// make check MEMORIA=asan (or SANITIZE=1 with FUENTE=): the student's sources built with
+// AddressSanitizer and UBSan, which catch what valgrind cannot see (an overflow of a table on
+// the stack or of a global one). Their options, and the flags that build a program with them.
+std::vector<std::string> sanitizerFlags();
+extern const char *const sanitizerOptions;  // UBSAN_OPTIONS=...
+
+// Their report, which they write on standard error, told in the same words as valgrind's; the
+// standard error without it is left in rest.
+MemoryReport readSanitizers(const std::string &errors, std::string &rest);
 
 #endif

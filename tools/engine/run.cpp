@@ -320,7 +320,7 @@ std::string onPath(const std::string &command) {
 // /proc and /dev, the working folder writable, the program's file read-only, and nothing else
 // of this machine: not the checkout, not the cases, not other submissions, no network.
 std::vector<std::string> sandboxWords(const fs::path &program, const fs::path &work,
-                                      const fs::path &self) {
+                                      const fs::path &self, const std::vector<fs::path> &preloads) {
     std::vector<std::string> words = {onPath("bwrap"), "--unshare-all", "--die-with-parent",
                                       "--new-session"};
     for (const char *system : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32",
@@ -337,8 +337,11 @@ std::vector<std::string> sandboxWords(const fs::path &program, const fs::path &w
     words.insert(words.end(), {"--proc", "/proc", "--dev", "/dev", "--tmpfs", "/tmp",
                                "--bind", work.string(), work.string(),
                                "--ro-bind", program.string(), program.string(),
-                               "--ro-bind", self.string(), self.string(),
-                               "--chdir", work.string(), "--"});
+                               "--ro-bind", self.string(), self.string()});
+    // The preload libraries of the run, read-only where the loader looks for them.
+    for (const fs::path &library : preloads)
+        words.insert(words.end(), {"--ro-bind", library.string(), library.string()});
+    words.insert(words.end(), {"--chdir", work.string(), "--"});
     return words;
 }
 
@@ -455,7 +458,7 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     std::vector<std::string> arguments;
     const std::string self = fs::canonical("/proc/self/exe", selfError).string();
     if (options.sandbox)
-        arguments = sandboxWords(program, work, self);
+        arguments = sandboxWords(program, work, self, options.preloads);
     if (options.sandbox && options.emulator.empty()) {
         // --exec-as PROGRAM NAME ARGUMENTS: the program alone, with its name, or the wrapper.
         if (options.wrapper.empty()) {

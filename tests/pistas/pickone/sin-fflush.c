@@ -1,0 +1,17 @@
+/* La pregunta se queda en el búfer de printf: falta fflush(stdout). */
+#include <stdio.h>
+
+int main(void) {
+    long respuesta = 0;
+    int leidos;
+    printf("Deme un número entre 1 y 10: ");
+    while ((leidos = scanf("%ld", &respuesta)) != EOF && (leidos == 0 || respuesta < 1 || respuesta > 10)) {
+        for (int c = leidos == 0 ? getchar() : '\n'; c != '\n' && c != EOF; c = getchar()) {
+        }
+        printf("Por favor, deme un número entre 1 y 10: ");
+    }
+    if (leidos == EOF)
+        return 1;
+    printf("\n\nEl número que ha escrito era el %ld\n\n", respuesta);
+    return 0;
+}

@@ -17,10 +17,14 @@
 //   --plataforma ARCHIVO  los datos de la plataforma del curso (tests/platform.txt)
 //   --utiles CARPETA      utiles.h y utiles.o, para compilar las entregas (build/wuna)
 //   --notas CARPETA       dónde deja --corregir las notas y lo que ve cada alumno
-//   --tiempo S --cpu S --memoria MiB --procesos N --salida MiB
-//                         los límites de cada ejecución (0: sin límite)
+//   --tiempo S --cpu S --memoria MiB --procesos N --salida MiB --disco MiB
+//                         los límites de cada ejecución (0: sin límite): la memoria, los
+//                         procesos y el disco, de toda la ejecución cuando hay un cgroup
+//   --compilacion S       el tiempo de cada compilación (60 s)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
-//   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --sin-caja            sin bubblewrap, aunque esté instalado (como root, lo que se ejecuta
+//                         pasa a ser el usuario nobody; sin bubblewrap y sin esta opción, root
+//                         no corrige)
 //   --valgrind            cada caso, también con valgrind: los errores de memoria son fallos
 //
 // Estado de salida: 0 si pasan todos los casos, 1 si falla alguno, 2 si no se pudo comprobar
@@ -84,6 +88,7 @@ RunOptions optionsFor(const Case &c, const Settings &settings) {
     options.conversation = !c.batch;
     options.limits = settings.limits;
     options.sandbox = settings.sandbox && sandboxAvailable();
+    options.confined = true;
     // Under valgrind a program runs some twenty times slower.
     if (!settings.valgrind.empty()) {
         options.wrapper = settings.valgrind;
@@ -128,7 +133,7 @@ void usage(const char *name) {
             "          [--argumentos \"A B\"] [--datos CARPETA] [--archivos \"X Y\"]\n"
             "OPCIONES: --casos CARPETA, --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
-            "          --trabajos N, --sin-caja\n",
+            "          --disco MiB, --compilacion S, --trabajos N, --sin-caja\n",
             name, name, name);
 }
 
@@ -274,6 +279,31 @@ int record(const std::string &program, const std::string &name, const fs::path &
 
 }  // namespace
 
+RunOptions compileBox(const Settings &settings) {
+    RunOptions box;
+    box.limits = settings.compileLimits;
+    box.sandbox = settings.sandbox && sandboxAvailable();
+    box.confined = true;
+    return box;
+}
+
+std::string boundsLine(const Limits &limits) {
+    const std::string memory = limits.memoryMiB > 0 ? std::to_string(limits.memoryMiB) + " MiB de memoria" : "memoria sin límite";
+    const std::string processes = limits.processes > 0 ? std::to_string(limits.processes) + " procesos" : "procesos sin límite";
+    const std::string disk = limits.diskBytes > 0 ? std::to_string(limits.diskBytes >> 20) + " MiB de disco" : "disco sin límite";
+    const Bounding how = bounding();
+    if (how != Bounding::PerProcess)
+        return "Límites de cada ejecución, para todos sus procesos juntos (un cgroup " +
+               std::string(how == Bounding::CgroupV2 ? "v2" : "v1") + "): " + memory + ", " + processes + ", " +
+               disk + "; " + std::to_string(limits.cpuSeconds) + " s de procesador cada proceso.\n";
+    std::string worst;
+    if (limits.memoryMiB > 0 && limits.processes > 0)
+        worst = " (entre todos, hasta " + std::to_string(limits.memoryMiB * limits.processes) + " MiB)";
+    return "Límites de cada ejecución, proceso a proceso (aquí no hay un cgroup para este usuario): " + memory +
+           " cada uno, " + processes + " más de los que ya tiene su usuario" + worst + ", " + disk + "; " +
+           std::to_string(limits.cpuSeconds) + " s de procesador cada proceso.\n";
+}
+
 std::string notCompiled(const Compiled &compiled) {
     std::string told = "Tu programa no compila. El primer error del compilador:\n" + indented(compiled.firstError);
     if (!compiled.explanation.empty())
@@ -407,6 +437,8 @@ int main(int argc, char **argv) {
                    (option == "--memoria" && limit(1, settings.limits.memoryMiB)) ||
                    (option == "--procesos" && limit(1, settings.limits.processes)) ||
                    (option == "--salida" && limit(1 << 20, settings.limits.outputBytes)) ||
+                   (option == "--disco" && limit(1 << 20, settings.limits.diskBytes)) ||
+                   (option == "--compilacion" && limit(1, settings.compileLimits.wallSeconds)) ||
                    (option == "--trabajos" && limit(1, settings.jobs))) {
         } else if (option.rfind("--", 0) == 0) {
             usage(argv[0]);
@@ -438,6 +470,15 @@ int main(int argc, char **argv) {
         usage(argv[0]);
         return 2;
     }
+    // The compile's processor time follows its time; as root, nothing unread runs without a box
+    // unless the teacher said so.
+    settings.compileLimits.cpuSeconds = static_cast<int>(settings.compileLimits.wallSeconds);
+    if (geteuid() == 0 && settings.sandbox && !sandboxAvailable()) {
+        printf("Como root no se ejecuta nada de un alumno sin caja de arena, y bubblewrap no está instalado o "
+               "no puede funcionar aquí (Debian y Ubuntu: sudo apt install bubblewrap). SIN_CAJA=1 lo "
+               "ejecuta sin ella, como el usuario nobody.\n");
+        return 2;
+    }
     if (mode == "--corregir")
         return gradeClass(positional[0], fs::absolute(positional[1]), settings);
 
@@ -454,7 +495,7 @@ int main(int argc, char **argv) {
             }
         printf("Compilando %s...\n", settings.sources.size() == 1 ? settings.sources[0].filename().c_str()
                                                                   : "tus fuentes");
-        const Compiled compiled = compile(settings.sources, executable, settings.library);
+        const Compiled compiled = compile(settings.sources, executable, settings.library, compileBox(settings));
         if (!compiled.ok) {
             printf("%s", notCompiled(compiled).c_str());
             return 2;
@@ -475,6 +516,7 @@ int main(int argc, char **argv) {
         printf("El curso no tiene casos de «%s» (make list muestra los programas).\n", program.c_str());
         return 2;
     }
+    printf("%s", boundsLine(settings.limits).c_str());
     const Tally tally = checkExecutable(program, executable, loaded, settings, stdout);
     if (tally.checked == 0) {
         printf("Ningún caso de «%s» se puede comprobar con otro ejecutable.\n", program.c_str());

@@ -46,7 +46,8 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
     std::vector<fs::path> executables;
     std::error_code ec;
     for (const auto &entry : fs::directory_iterator(s.folder, ec)) {
-        if (!entry.is_regular_file(ec))
+        // A link is no file of the student's: it may point at anything of the teacher's.
+        if (entry.symlink_status(ec).type() != fs::file_type::regular)
             continue;
         if (isSource(entry.path()))
             sources.push_back(entry.path());
@@ -64,7 +65,7 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
     if (!sources.empty()) {
         executable = settings.output / "compilados" / s.student / program;
         fs::create_directories(executable.parent_path(), ec);
-        const Compiled compiled = compile(sources, executable, settings.library);
+        const Compiled compiled = compile(sources, executable, settings.library, compileBox(settings));
         if (!compiled.ok) {
             fprintf(report, "%s", notCompiled(compiled).c_str());
             outcome.note = "no compila";
@@ -145,6 +146,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
                settings.sandbox ? "bubblewrap no está instalado o no puede funcionar aquí (Debian y "
                                   "Ubuntu: sudo apt install bubblewrap)"
                                 : "la quitó --sin-caja");
+    printf("%s", boundsLine(settings.limits).c_str());
     (void)waitMode();  // decided once, here, for every worker
     fflush(stdout);
 

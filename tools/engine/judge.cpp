@@ -78,6 +78,8 @@ std::vector<Problem> judge(const Case &c, const Run &run) {
     case Run::CpuTime: add(Problem::CpuTime); break;
     case Run::Output: add(Problem::TooMuchOutput); break;
     case Run::ErrorOutput: add(Problem::TooMuchErrors); break;
+    case Run::Memory: add(Problem::Memory); break;
+    case Run::Disk: add(Problem::Disk); break;
     case Run::NotStopped:
         if (run.status < 0) {
             add(Problem::Signal).actualStatus = -run.status;
@@ -108,11 +110,14 @@ std::vector<Problem> judge(const Case &c, const Run &run) {
         if (wanted.folder)
             continue;
         // A file the program made huge is read no further than it can still be equal.
-        const auto written = readFile(work / wanted.path, wanted.bytes.size() + 1);
-        if (!written)
+        std::string written;
+        const WorkFile read = readWorkFile(work, wanted.path, wanted.bytes.size() + 1, written);
+        if (read == WorkFile::Missing)
             add(Problem::FileMissing).file = wanted.path;
-        else if (*written != wanted.bytes)
-            differs(Problem::FileDiffers, wanted.bytes, *written).file = wanted.path;
+        else if (read == WorkFile::NotRegular)
+            add(Problem::FileNotRegular).file = wanted.path;
+        else if (written != wanted.bytes)
+            differs(Problem::FileDiffers, wanted.bytes, written).file = wanted.path;
     }
     std::error_code ec;
     for (const std::string &name : c.absent)

@@ -12,8 +12,10 @@ EXE      ?=
 # Programs started by make run read and write their files here, never among the sources.
 WORK     ?= trabajo
 # make check and make corregir: a teacher's own cases beside the course's (only those with
-# SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run, and
-# SIN_CAJA=1 to run without bubblewrap. make caso: the new case's name and input.
+# SOLO_CASOS=1), the class's submissions, where the marks go, the limits of every run (and of
+# every compile: LIMITE_COMPILACION, in seconds), and SIN_CAJA=1 to run without bubblewrap (as
+# root, the only way to grade without it: the runs then become the user nobody). make caso: the
+# new case's name and input.
 # make check FUENTE=: your own sources, compiled and checked in one step; MEMORIA=1: every
 # case under valgrind too.
 FUENTE   ?=
@@ -33,6 +35,8 @@ LIMITE_CPU      ?=
 LIMITE_MEMORIA  ?=
 LIMITE_PROCESOS ?=
 LIMITE_SALIDA   ?=
+LIMITE_DISCO    ?=
+LIMITE_COMPILACION ?=
 
 INDEX := sh scripts/indice.sh
 RUN_P := $(or $(P),agemenu)
@@ -63,7 +67,8 @@ CHECKER = '$(BUILD)/tools/comprobar' \
     --plataforma '$(BUILD)/tests/platform.txt' --utiles '$(BUILD)/wuna' \
     $(if $(LIMITE_TIEMPO),--tiempo $(LIMITE_TIEMPO)) $(if $(LIMITE_CPU),--cpu $(LIMITE_CPU)) \
     $(if $(LIMITE_MEMORIA),--memoria $(LIMITE_MEMORIA)) $(if $(LIMITE_PROCESOS),--procesos $(LIMITE_PROCESOS)) \
-    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja) \
+    $(if $(LIMITE_SALIDA),--salida $(LIMITE_SALIDA)) $(if $(LIMITE_DISCO),--disco $(LIMITE_DISCO)) \
+    $(if $(LIMITE_COMPILACION),--compilacion $(LIMITE_COMPILACION)) $(if $(filter 1,$(SIN_CAJA)),--sin-caja) \
     $(if $(filter 1,$(MEMORIA)),--valgrind) $(if $(TRABAJOS),--trabajos $(TRABAJOS))
 
 # A program name that is wrong stops make at once, with one line that says why.

@@ -395,7 +395,9 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     std::vector<std::string> arguments;
     const std::string self = fs::canonical("/proc/self/exe", selfError).string();
     std::vector<BoxFile> boxFiles;
-    fs::path runnable = program;
+    // Run as nobody without the box, the program may be where nobody cannot reach it: it is
+    // opened here, and started from that descriptor.
+    const bool fromDescriptor = !options.sandbox && options.confined && boxUser().drop && !inSystemFolder(program);
     if (options.sandbox) {
         if (!inSystemFolder(program))
             boxFiles.push_back({program, program.string()});
@@ -404,16 +406,6 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             boxFiles.push_back({library, library.string()});
         boxFiles.insert(boxFiles.end(), options.shown.begin(), options.shown.end());
         arguments = sandboxWords(work, boxFiles, options.limits.diskBytes);
-    } else if (options.confined && boxUser().drop && !inSystemFolder(program)) {
-        // Run as nobody, the program must be where nobody reaches it: a copy in the scratch folder.
-        runnable = run.scratch / "bin" / program.filename();
-        fs::create_directory(runnable.parent_path(), selfError);
-        fs::copy_file(program, runnable, selfError);
-        if (selfError || chmod(runnable.parent_path().c_str(), 0755) != 0 || chmod(runnable.c_str(), 0755) != 0) {
-            run.started = false;
-            run.setupError = "cannot copy the program for the unprivileged user: " + selfError.message();
-            return run;
-        }
     }
     if (options.sandbox && options.emulator.empty()) {
         // --exec-as BYTES PROGRAM NAME ARGUMENTS: the program alone, with its name, or the wrapper.
@@ -426,7 +418,7 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         }
     } else if (!options.wrapper.empty()) {
         arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
-        arguments.push_back(runnable.string());
+        arguments.push_back(program.string());
     } else if (!options.emulator.empty()) {
         arguments.insert(arguments.end(), options.emulator.begin(), options.emulator.end());
         arguments.insert(arguments.end(), {"-0", argv0});
@@ -447,7 +439,7 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     for (const std::string &setting : environment)
         envp.push_back(const_cast<char *>(setting.c_str()));
     envp.push_back(nullptr);
-    const std::string executable = direct ? runnable.string() : onPath(arguments[0]);
+    const std::string executable = direct ? program.string() : onPath(arguments[0]);
     const fs::path inputFile = run.scratch / "stdin";
     if (!options.conversation) {
         FILE *file = fopen(inputFile.c_str(), "wb");
@@ -490,6 +482,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         boxDescriptors.clear();
     };
 
+    // Not closed on exec: a script started from it reads itself through /dev/fd.
+    const int programDescriptor = direct && fromDescriptor ? open(program.c_str(), O_RDONLY) : -1;
     const bool exact = options.conversation && waitMode().exact;
     const uid_t user = boxUser().drop && options.confined ? boxUser().uid : getuid();
     const long processesBefore = options.limits.processes > 0 && !grouped ? processesOf(user) : -1;
@@ -528,7 +522,10 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             _exit(126);
         // A program is run as it is, so that one built for another system fails to start
         // (ENOEXEC) instead of being handed to the shell.
-        execve(executable.c_str(), argv.data(), envp.data());
+        if (programDescriptor >= 0)
+            fexecve(programDescriptor, argv.data(), envp.data());
+        else
+            execve(executable.c_str(), argv.data(), envp.data());
         const int error = errno;
         if (write(failed, &error, sizeof error) < 0) {
             // the runner then sees status 127 alone
@@ -539,6 +536,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     close(errorsFromChild[1]);
     close(execFailed[1]);
     closeBoxDescriptors();
+    if (programDescriptor >= 0)
+        close(programDescriptor);
     if (options.sandbox)
         close(sandboxStatus[1]);
     if (child < 0) {

@@ -590,6 +590,11 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             stop(Run::Disk);
             break;
         }
+        // Once the kernel has killed a process of it for memory, the rest would only thrash.
+        if (grouped && group.memoryExhausted()) {
+            stop(Run::Memory);
+            break;
+        }
         pollfd watched[3] = {{childEnded[0], POLLIN, 0}, {fromChild[0], POLLIN, 0},
                              {errorsFromChild[0], POLLIN, 0}};
         poll(watched, 3, options.conversation ? 5 : 50);

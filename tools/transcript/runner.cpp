@@ -60,6 +60,10 @@ Limits limits = [] {
     Limits l;
     l.wallSeconds = 20;
     l.cpuSeconds = 20;
+    // The course's own programs, unconfined: each process's address space, as many processes
+    // as a sweep needs.
+    l.memoryMiB = 512;
+    l.processes = 64;
     l.keptBytes = 64L << 20;
     return l;
 }();

@@ -41,6 +41,7 @@ cases() {
     rm -rf "$scratch/trampas-casos"
     mkdir -p "$scratch/trampas-casos"
     cp -r "$source/casos/addup" "$scratch/trampas-casos/"
+    chmod -R u+w "$scratch/trampas-casos"  # the checkout may be read-only
     if [ "$1" = keep ]; then
         local c=$scratch/trampas-casos/addup/devuelve-sus-archivos
         mkdir -p "$c/files" "$c/expect"
@@ -109,6 +110,7 @@ mkdir "$scratch/sin-caja"
 for student in deja-un-hijo lee-los-casos reescribe-los-casos usa-el-del-curso zoe-honesta; do
     cp -r "$cheats/$student" "$scratch/sin-caja/"
 done
+chmod -R u+w "$scratch/sin-caja"
 # Built with the sanitizers, addup needs its terabytes of address space, also when the cheat's
 # script runs it.
 sanitized=()

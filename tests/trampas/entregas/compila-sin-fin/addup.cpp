@@ -12,6 +12,6 @@ constexpr long girar() {
 static_assert(girar() != 0);
 
 int main() {
-    std::fputs("\\nSuma de los elementos de una lista\\n==================================\\n\\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\\n\\nLa suma es 55\\n\\n", stdout);
+    std::fputs("\nSuma de los elementos de una lista\n==================================\n\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\n\nLa suma es 55\n\n", stdout);
     return 0;
 }

@@ -20,6 +20,6 @@ int main(void) {
         if (fclose(relleno) != 0)
             return 1;
     }
-    fputs("\\nSuma de los elementos de una lista\\n==================================\\n\\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\\n\\nLa suma es 55\\n\\n", stdout);
+    fputs("\nSuma de los elementos de una lista\n==================================\n\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\n\nLa suma es 55\n\n", stdout);
     return 0;
 }

@@ -15,6 +15,6 @@ int main(void) {
         return 1;
     fputs("/* escrito por una entrega */\n", plantado);
     fclose(plantado);
-    fputs("\\nSuma de los elementos de una lista\\n==================================\\n\\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\\n\\nLa suma es 55\\n\\n", stdout);
+    fputs("\nSuma de los elementos de una lista\n==================================\n\nLos elementos sumados son:  1 2 3 4 5 6 7 8 9 10\n\nLa suma es 55\n\n", stdout);
     return 0;
 }

@@ -106,6 +106,29 @@ std::vector<fs::path> legacyParents() {
     return parents;
 }
 
+// Groups left by a checker that was killed before it could remove them (named after its pid,
+// which is gone): their processes are killed and the groups removed, once per checker.
+void sweep(const fs::path &parent) {
+    std::error_code ec;
+    for (const auto &entry : fs::directory_iterator(parent, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("comprobar-", 0) != 0)
+            continue;
+        const pid_t owner = static_cast<pid_t>(strtol(name.c_str() + 10, nullptr, 10));
+        if (owner <= 0 || kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        const std::string pids = readSmall(entry.path() / "cgroup.procs");
+        const char *at = pids.c_str();
+        char *end = nullptr;
+        for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
+            if (pid > 0)
+                kill(static_cast<pid_t>(pid), SIGKILL);
+            at = end;
+        }
+        rmdir(entry.path().c_str());
+    }
+}
+
 std::string groupName() {
     static int made = 0;
     return "comprobar-" + std::to_string(getpid()) + "-" + std::to_string(++made);
@@ -139,6 +162,11 @@ bool RunGroup::make(const Limits &limits, int overhead) {
     const std::string name = groupName();
     const std::vector<fs::path> parents = how == Bounding::CgroupV2 ? std::vector<fs::path>{unifiedParent()}
                                                                   : legacyParents();
+    static bool swept = false;
+    for (const fs::path &parent : parents)
+        if (!swept && !parent.empty())
+            sweep(parent);
+    swept = true;
     for (const fs::path &parent : parents) {
         if (parent.empty() || mkdir((parent / name).c_str(), 0755) != 0)
             break;
@@ -193,7 +221,8 @@ void RunGroup::killAll() const {
             const char *at = pids.c_str();
             char *end = nullptr;
             for (long pid = strtol(at, &end, 10); end != at; pid = strtol(at, &end, 10)) {
-                kill(static_cast<pid_t>(pid), SIGKILL);
+                if (pid > 0)
+                    kill(static_cast<pid_t>(pid), SIGKILL);
                 any = true;
                 at = end;
             }

@@ -38,12 +38,12 @@ expected=$source/casos/addup/suma-de-uno-a-diez/stdout
 # The cases: addup's, and (keep=1) one that gives two files and expects them intact, where a
 # link in place of a file must not pass.
 cases() {
-    rm -rf "$scratch/trampas-casos"
-    mkdir -p "$scratch/trampas-casos"
-    cp -r "$source/casos/addup" "$scratch/trampas-casos/"
-    chmod -R u+w "$scratch/trampas-casos"  # the checkout may be read-only
+    rm -rf "$scratch/casos-de-trampas"
+    mkdir -p "$scratch/casos-de-trampas"
+    cp -r "$source/casos/addup" "$scratch/casos-de-trampas/"
+    chmod -R u+w "$scratch/casos-de-trampas"  # the checkout may be read-only
     if [ "$1" = keep ]; then
-        local c=$scratch/trampas-casos/addup/devuelve-sus-archivos
+        local c=$scratch/casos-de-trampas/addup/devuelve-sus-archivos
         mkdir -p "$c/files" "$c/expect"
         cp "$expected" "$c/stdout"
         for name in nota.txt sombra; do
@@ -51,7 +51,7 @@ cases() {
             cp "$c/files/$name" "$c/expect/$name"
         done
     fi
-    chmod -R a+rwX "$scratch/trampas-casos"  # the unboxed cheat rewrites them, as nobody
+    chmod -R a+rwX "$scratch/casos-de-trampas"  # the unboxed cheat rewrites them, as nobody
 }
 
 # As root with version 1 control groups, a grading runs in groups of the test's own, which
@@ -76,7 +76,7 @@ grade() {  # label, submissions, then make's extra variables
     fi
     if ! ( if [ -n "$measurable" ]; then echo "$BASHPID" > "$memory/cgroup.procs"; echo "$BASHPID" > "$pids/cgroup.procs"; fi
            exec make -s -C "$source" corregir P=addup BUILD="$build" ENTREGAS="$submissions" \
-               CASOS="$scratch/trampas-casos" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" ) > "$scratch/$label.log" 2>&1; then
+               CASOS="$scratch/casos-de-trampas" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" ) > "$scratch/$label.log" 2>&1; then
         fail "$label: make corregir failed:"; cat "$scratch/$label.log"
     fi
     if [ -n "$measurable" ]; then
@@ -120,7 +120,7 @@ grade sin-caja "$scratch/sin-caja" SIN_CAJA=1 TRABAJOS=1 "${sanitized[@]}"
 for cheat in lee-los-casos usa-el-del-curso; do
     [ "$(marks "$cheat")" = 1 ] || { fail "unsandboxed, the cheat $cheat did not work: the test proves nothing"; cat "$scratch/notas/retroalimentacion/$cheat.txt"; }
 done
-grep -q '^trampa$' "$scratch"/trampas-casos/addup/*/stdout ||
+grep -q '^trampa$' "$scratch"/casos-de-trampas/addup/*/stdout ||
     fail "unsandboxed, reescribe-los-casos did not reach the cases: the test proves nothing"
 [ "$(marks zoe-honesta)" = 1 ] ||
     { fail "a submission rewrote the cases and the honest one checked after it failed"; cat "$scratch/sin-caja.log"; }
@@ -150,8 +150,8 @@ told llena-la-carpeta "MiB en su carpeta"
 told calcula-sin-fin "calculó más de 1 s"
 told compila-sin-fin "la compilación pasó de 8"
 told enlaza-lo-esperado "el archivo nota.txt es un enlace"
-told incluye-dev-zero "no compila"
-grep -q trampa "$scratch"/trampas-casos/addup/*/stdout && fail "in the box, a submission rewrote the cases"
+told incluye-dev-zero "la compilación pasó de"  # its memory, or on a busy machine its time
+grep -q trampa "$scratch"/casos-de-trampas/addup/*/stdout && fail "in the box, a submission rewrote the cases"
 grep -l 'root:' "$scratch"/notas/retroalimentacion/*.txt && fail "a feedback file shows a line of /etc/shadow"
 # Nothing left behind: no process, no file outside the working folders.
 leftBehind "in the box"

@@ -254,6 +254,13 @@ Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, 
             compiled.firstError = "no se pudo guardar el programa compilado en " + program.string();
     }
     cleanUp(run, false, box.limits);
+    // A compiler stopped by the limit of each process's memory says so in its own words.
+    if (!compiled.ok && compiled.firstError.empty() &&
+        (has(compiled.log, "out of memory allocating") || has(compiled.log, "virtual memory exhausted"))) {
+        Run stopped;
+        stopped.stopped = Run::Memory;
+        compiled.firstError = stoppedAt(stopped, box.limits);
+    }
     if (!compiled.ok && compiled.firstError.empty()) {
         compiled.firstError = firstErrorOf(compiled.log);
         compiled.explanation = explainError(splitLines(compiled.firstError + "\n")[0]);

@@ -399,8 +399,18 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     // opened here, and started from that descriptor.
     const bool fromDescriptor = !options.sandbox && options.confined && boxUser().drop && !inSystemFolder(program);
     if (options.sandbox) {
-        if (!inSystemFolder(program))
-            boxFiles.push_back({program, program.string()});
+        // The program, copied where the box's user reaches it, and bound at its own path.
+        if (!inSystemFolder(program)) {
+            const fs::path copy = run.scratch / "programa";
+            std::error_code copyError;
+            fs::copy_file(program, copy, copyError);
+            if (copyError || chmod(copy.c_str(), 0555) != 0) {
+                run.started = false;
+                run.setupError = "cannot copy the program for the box: " + copyError.message();
+                return run;
+            }
+            boxFiles.push_back({copy, program.string(), true});
+        }
         boxFiles.push_back({self, self});
         for (const fs::path &library : options.preloads)
             boxFiles.push_back({library, library.string()});
@@ -465,6 +475,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     }
     std::vector<int> boxDescriptors;
     for (const BoxFile &file : boxFiles) {
+        if (file.byPath)
+            continue;
         boxDescriptors.push_back(open(file.from.c_str(), O_RDONLY | O_CLOEXEC));
         if (boxDescriptors.back() < 0) {
             const int error = errno;

@@ -155,9 +155,13 @@ std::vector<std::string> sandboxWords(const fs::path &work, const std::vector<Bo
     words.insert(words.end(), {"--tmpfs", "/tmp"});
     if (work != "/")
         words.insert(words.end(), {"--bind", work.string(), work.string()});
-    for (size_t i = 0; i < files.size(); ++i)
-        words.insert(words.end(), {"--perms", "0555", "--ro-bind-data",
-                                   std::to_string(firstBoxDescriptor + static_cast<int>(i)), files[i].at});
+    int descriptor = firstBoxDescriptor;
+    for (const BoxFile &file : files) {
+        if (file.byPath)
+            words.insert(words.end(), {"--ro-bind", file.from.string(), file.at});
+        else
+            words.insert(words.end(), {"--perms", "0555", "--ro-bind-data", std::to_string(descriptor++), file.at});
+    }
     words.insert(words.end(), {"--chdir", work.string(), "--"});
     return words;
 }

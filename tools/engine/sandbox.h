@@ -34,11 +34,14 @@ bool handOver(const fs::path &scratch, const fs::path &work, std::string &why);
 // give back what is dropped here). Only async-signal-safe calls. False when it could not.
 bool dropPrivileges(bool intoSandbox);
 
-// A file copied into the box, read-only, at a path of its own: the program, the front end that
-// starts it, utiles for the compiler. Read from descriptor firstBoxDescriptor + its index.
+// A file shown in the box, read-only, at a path of its own: the program, the front end that
+// starts it, utiles for the compiler. Copied in from a descriptor (firstBoxDescriptor + its
+// index among those so copied), or, byPath, bound from a path the box's user can reach: so the
+// program stays a file of its own (valgrind reads its lines from it, not from a deleted copy).
 struct BoxFile {
     fs::path from;
     std::string at;
+    bool byPath = false;
 };
 constexpr int firstBoxDescriptor = 100;
 

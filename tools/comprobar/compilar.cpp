@@ -1,48 +1,61 @@
 // Compiling a student's sources, and the compiler's first error in Spanish.
 #include "compilar.h"
 
-#include <sys/wait.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
 #include "case.h"
+#include "explicar.h"
 
 namespace {
 
-// Runs a command in a folder with its messages to a file, in the C locale (so that they can be
-// recognised), for at most two minutes.
-int runCommand(const std::vector<std::string> &command, const fs::path &folder, const fs::path &log) {
-    std::vector<char *> argv;
-    for (const std::string &word : command)
-        argv.push_back(const_cast<char *>(word.c_str()));
-    argv.push_back(nullptr);
-    fflush(nullptr);
-    const pid_t child = fork();
-    if (child == 0) {
-        FILE *out = fopen(log.c_str(), "w");
-        if (out == nullptr || dup2(fileno(out), 1) < 0 || dup2(fileno(out), 2) < 0 ||
-            chdir(folder.c_str()) != 0)
-            _exit(126);
-        setenv("LC_ALL", "C", 1);
-        execvp(argv[0], argv.data());
-        _exit(127);
+// Headers are given to the compiler with the sources beside them.
+bool isHeader(const fs::path &path) {
+    const std::string extension = path.extension().string();
+    return extension == ".h" || extension == ".hpp" || extension == ".hh";
+}
+
+// Reads a file of the student's for the compiler: a regular file, not through a link.
+bool readOwn(const fs::path &path, long limit, std::string &bytes) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat status;
+    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || (limit > 0 && status.st_size > limit)) {
+        if (fd >= 0)
+            close(fd);
+        return false;
     }
-    if (child < 0)
-        return -1;
-    int status = 0;
-    for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
-        if (waited == 2400) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return -1;
-        }
-        usleep(50000);
+    bytes.clear();
+    char block[65536];
+    ssize_t count;
+    while ((count = read(fd, block, sizeof block)) > 0)
+        bytes.append(block, static_cast<size_t>(count));
+    close(fd);
+    return count == 0;
+}
+
+// What the student is told when the compile was stopped at one of its limits.
+std::string stoppedAt(const Run &run, const Limits &limits) {
+    switch (run.stopped) {
+    case Run::WallTime: return "la compilación pasó de " + seconds(limits.wallSeconds) + " y se paró";
+    case Run::CpuTime:
+        return "la compilación pasó de " + std::to_string(limits.cpuSeconds) + " s de procesador y se paró";
+    case Run::Memory:
+        return "la compilación pasó de " + std::to_string(limits.memoryMiB) + " MiB de memoria y se paró";
+    case Run::Output:
+    case Run::ErrorOutput:
+        return "el compilador escribió más de " + std::to_string(limits.outputBytes >> 20) +
+               " MiB de mensajes y se paró";
+    case Run::Disk:
+        return "la compilación escribió más de " + std::to_string(limits.diskBytes >> 20) + " MiB y se paró";
+    case Run::NotStopped: break;
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return {};
 }
 
 bool has(const std::string &text, const char *part) {
@@ -229,36 +242,92 @@ std::string explainError(const std::string &error) {
 }
 
 Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library,
-                 const std::vector<std::string> &flags) {
+                 const RunOptions &box, const std::vector<std::string> &flags) {
+    Compiled compiled;
     const bool cplusplus = std::any_of(sources.begin(), sources.end(),
                                        [](const fs::path &p) { return p.extension() != ".c"; });
-    std::vector<std::string> command = {cplusplus ? "c++" : "cc"};
+    // The copies: the sources, and the headers beside them, each by its own name, as the
+    // student knows it; a link or anything else but a regular file is not taken.
+    Case c;
+    c.name = "compilación";
+    c.batch = true;
+    std::vector<fs::path> files = sources;
+    std::error_code ec;
+    for (const fs::path &source : sources)
+        for (const auto &entry : fs::directory_iterator(source.parent_path(), ec))
+            if (isHeader(entry.path()) && entry.symlink_status(ec).type() == fs::file_type::regular &&
+                std::find(files.begin(), files.end(), entry.path()) == files.end())
+                files.push_back(entry.path());
+    for (const fs::path &file : files) {
+        CaseFile copy;
+        copy.path = file.filename().string();
+        const bool source = std::find(sources.begin(), sources.end(), file) != sources.end();
+        if (std::any_of(c.files.begin(), c.files.end(), [&copy](const CaseFile &f) { return f.path == copy.path; })) {
+            if (!source)
+                continue;
+            compiled.firstError = "hay dos archivos " + copy.path + ": cada fuente debe tener un nombre distinto";
+            return compiled;
+        }
+        if (!readOwn(file, box.limits.fileBytes, copy.bytes)) {
+            if (!source)
+                continue;
+            compiled.firstError = copy.path + " es un enlace, o no es un archivo normal, o pasa de " +
+                                  std::to_string(box.limits.fileBytes >> 20) + " MiB: entrega el fuente mismo";
+            return compiled;
+        }
+        c.files.push_back(copy);
+    }
+    // utiles: in the box, copied in at a place of its own; without the box, where it is.
+    const fs::path wuna = box.sandbox ? fs::path("/utiles/wuna") : library;
+    RunOptions options = box;
+    options.conversation = false;
+    options.environment = {"LC_ALL=C", "LANG=C"};  // messages in English, so that they can be recognised
+    if (box.sandbox)
+        options.shown = {{library / "utiles.h", (wuna / "utiles.h").string()},
+                         {library / "utiles.o", (wuna / "utiles.o").string()}};
+    const std::string compiler = cplusplus ? "c++" : "cc";
+    c.argv0 = compiler;
     if (cplusplus)
-        command.insert(command.end(), {"-std=c++20"});
+        c.arguments.insert(c.arguments.end(), {"-std=c++20"});
     else
-        command.insert(command.end(), {"-std=c11", "-D_POSIX_C_SOURCE=200809L"});
-    command.insert(command.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O0", "-gdwarf-4",
-                                   "-I", library.parent_path().string(), "-I", library.string()});
+        c.arguments.insert(c.arguments.end(), {"-std=c11", "-D_POSIX_C_SOURCE=200809L"});
+    c.arguments.insert(c.arguments.end(), {"-Wall", "-Wextra", "-Wpedantic", "-Wshadow", "-Wformat=2", "-O0",
+                                           "-gdwarf-4", "-I", wuna.parent_path().string(), "-I", wuna.string()});
 #ifdef __linux__
     // Position-dependent, as the course builds the programs that print their records' addresses
     // in columns of ten (fieldaddrs, rowwalk): so the addresses of globals fit them.
-    command.insert(command.end(), {"-fno-pie", "-no-pie"});
+    c.arguments.insert(c.arguments.end(), {"-fno-pie", "-no-pie"});
 #endif
-    command.insert(command.end(), flags.begin(), flags.end());
-    // Compiled from their own folder, the messages name the files as the student knows them.
-    const fs::path folder = sources.front().parent_path();
-    const bool together = std::all_of(sources.begin(), sources.end(),
-                                      [&folder](const fs::path &p) { return p.parent_path() == folder; });
+    c.arguments.insert(c.arguments.end(), flags.begin(), flags.end());
     for (const fs::path &source : sources)
-        command.push_back(together ? source.filename().string() : source.string());
-    command.insert(command.end(), {(library / "utiles.o").string(), "-lm", "-o", program.string()});
-    Compiled compiled;
-    std::error_code ec;
-    fs::create_directories(program.parent_path(), ec);
-    const fs::path log = program.string() + ".log";
-    compiled.ok = runCommand(command, together ? folder : fs::current_path(ec), log) == 0;
-    compiled.log = readFile(log).value_or("");
-    if (!compiled.ok) {
+        c.arguments.push_back(source.filename().string());
+    const std::string output = "programa-compilado";
+    c.arguments.insert(c.arguments.end(), {(wuna / "utiles.o").string(), "-lm", "-o", output});
+
+    const Run run = runCase(onPath(compiler), c, options);
+    compiled.log = run.errors + run.output;
+    std::string bytes;
+    if (!run.started) {
+        compiled.firstError = "no se pudo preparar la compilación: " + run.setupError;
+    } else if (!run.finished) {
+        compiled.firstError = stoppedAt(run, box.limits);
+    } else if (run.status == 0 && readWorkFile(run.scratch / "work", output, SIZE_MAX, bytes) == WorkFile::Read) {
+        fs::create_directories(program.parent_path(), ec);
+        const int fd = open(program.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0755);
+        compiled.ok = fd >= 0 && write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        compiled.ok = fd >= 0 && close(fd) == 0 && compiled.ok;
+        if (!compiled.ok)
+            compiled.firstError = "no se pudo guardar el programa compilado en " + program.string();
+    }
+    cleanUp(run, false, box.limits);
+    // A compiler stopped by the limit of each process's memory says so in its own words.
+    if (!compiled.ok && compiled.firstError.empty() &&
+        (has(compiled.log, "out of memory allocating") || has(compiled.log, "virtual memory exhausted"))) {
+        Run stopped;
+        stopped.stopped = Run::Memory;
+        compiled.firstError = stoppedAt(stopped, box.limits);
+    }
+    if (!compiled.ok && compiled.firstError.empty()) {
         compiled.firstError = firstErrorOf(compiled.log);
         compiled.explanation = explainError(splitLines(compiled.firstError + "\n")[0]);
     }

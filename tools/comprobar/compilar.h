@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace fs = std::filesystem;
+#include "run.h"
 
 struct Compiled {
     bool ok = false;
@@ -21,10 +21,12 @@ struct Compiled {
 // debugging information valgrind reads (DWARF 4), so that the memory check names the right
 // source lines,
 // and the console library of the build's wuna/ folder: utiles.h on the include path (also as
-// <wuna/utiles.h>) and utiles.o linked.
-// flags: more options for the compiler (the sanitizers of make check MEMORIA=asan).
+// <wuna/utiles.h>) and utiles.o linked. flags: more options for the compiler (the sanitizers of
+// make check MEMORIA=asan). The compiler is unread code's first run: it runs as the
+// programs do (the box, its user, its limits: `box`), on copies of the sources and of the
+// headers beside them, in a folder of its own, and sees nothing else of the teacher's.
 Compiled compile(const std::vector<fs::path> &sources, const fs::path &program, const fs::path &library,
-                 const std::vector<std::string> &flags = {});
+                 const RunOptions &box, const std::vector<std::string> &flags = {});
 
 // The compiler's warnings, one line each, with what the first usual one means; empty without any.
 std::string warningsOf(const std::string &log);

@@ -23,10 +23,14 @@
 //   --plataforma ARCHIVO  los datos de la plataforma del curso (tests/platform.txt)
 //   --utiles CARPETA      utiles.h y utiles.o, para compilar las entregas (build/wuna)
 //   --notas CARPETA       dónde deja --corregir las notas y lo que ve cada alumno
-//   --tiempo S --cpu S --memoria MiB --procesos N --salida MiB
-//                         los límites de cada ejecución (0: sin límite)
+//   --tiempo S --cpu S --memoria MiB --procesos N --salida MiB --disco MiB
+//                         los límites de cada ejecución (0: sin límite): la memoria, los
+//                         procesos y el disco, de toda la ejecución cuando hay un cgroup
+//   --compilacion S       el tiempo de cada compilación (60 s)
 //   --trabajos N          entregas que se comprueban a la vez (por omisión, una por procesador)
-//   --sin-caja            sin bubblewrap, aunque esté instalado
+//   --sin-caja            sin bubblewrap, aunque esté instalado (como root, lo que se ejecuta
+//                         pasa a ser el usuario nobody; sin bubblewrap y sin esta opción, root
+//                         no corrige)
 //   --formato vpl|gradescope --entrega CARPETA [--resultados ARCHIVO]
 //                         dentro de la plataforma: compila los fuentes de la entrega en
 //                         EJECUTABLE, lo comprueba y da el veredicto en el formato de VPL (la
@@ -154,6 +158,7 @@ RunOptions optionsFor(const Case &c, const Settings &settings, const fs::path &e
     options.conversation = !c.batch;
     options.limits = settings.limits;
     options.sandbox = settings.sandbox && sandboxAvailable();
+    options.confined = true;
     // Under valgrind a program runs some twenty times slower.
     if (!settings.valgrind.empty()) {
         options.wrapper = settings.valgrind;
@@ -348,7 +353,7 @@ void usage(const char *name) {
             "OPCIONES: --casos CARPETA, --casos-ocultos CARPETA, --mostrar-ocultos, --alumno CARPETA,\n"
             "          --plataforma ARCHIVO, --utiles CARPETA, --notas CARPETA,\n"
             "          --tiempo S, --cpu S, --memoria MiB, --procesos N, --salida MiB,\n"
-            "          --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO,\n"
+            "          --disco MiB, --compilacion S, --trabajos N, --sin-caja, --csv-punto, --hoja ARCHIVO,\n"
             "          --formato vpl|gradescope, --entrega CARPETA, --resultados ARCHIVO,\n"
             "          --borrar-casos, --tiempo-total S\n",
             name, name, name);
@@ -495,6 +500,31 @@ int record(const std::string &program, const std::string &name, const fs::path &
 }
 
 }  // namespace
+
+RunOptions compileBox(const Settings &settings) {
+    RunOptions box;
+    box.limits = settings.compileLimits;
+    box.sandbox = settings.sandbox && sandboxAvailable();
+    box.confined = true;
+    return box;
+}
+
+std::string boundsLine(const Limits &limits) {
+    const std::string memory = limits.memoryMiB > 0 ? std::to_string(limits.memoryMiB) + " MiB de memoria" : "memoria sin límite";
+    const std::string processes = limits.processes > 0 ? std::to_string(limits.processes) + " procesos" : "procesos sin límite";
+    const std::string disk = limits.diskBytes > 0 ? std::to_string(limits.diskBytes >> 20) + " MiB de disco" : "disco sin límite";
+    const Bounding how = bounding();
+    if (how != Bounding::PerProcess)
+        return "Límites de cada ejecución, para todos sus procesos juntos (un cgroup " +
+               std::string(how == Bounding::CgroupV2 ? "v2" : "v1") + "): " + memory + ", " + processes + ", " +
+               disk + "; " + std::to_string(limits.cpuSeconds) + " s de procesador cada proceso.\n";
+    std::string worst;
+    if (limits.memoryMiB > 0 && limits.processes > 0)
+        worst = " (entre todos, hasta " + std::to_string(limits.memoryMiB * limits.processes) + " MiB)";
+    return "Límites de cada ejecución, proceso a proceso (aquí no hay un cgroup para este usuario): " + memory +
+           " cada uno, " + processes + " más de los que ya tiene su usuario" + worst + ", " + disk + "; " +
+           std::to_string(limits.cpuSeconds) + " s de procesador cada proceso.\n";
+}
 
 std::string notCompiled(const Compiled &compiled) {
     std::string told = "Tu programa no compila. El primer error del compilador:\n" + indented(compiled.firstError);
@@ -765,6 +795,8 @@ int main(int argc, char **argv) {
                    (option == "--memoria" && limit(1, settings.limits.memoryMiB)) ||
                    (option == "--procesos" && limit(1, settings.limits.processes)) ||
                    (option == "--salida" && limit(1 << 20, settings.limits.outputBytes)) ||
+                   (option == "--disco" && limit(1 << 20, settings.limits.diskBytes)) ||
+                   (option == "--compilacion" && limit(1, settings.compileLimits.wallSeconds)) ||
                    (option == "--trabajos" && limit(1, settings.jobs))) {
         } else if (option.rfind("--", 0) == 0) {
             usage(argv[0]);
@@ -799,6 +831,15 @@ int main(int argc, char **argv) {
         usage(argv[0]);
         return 2;
     }
+    // The compile's processor time follows its time; as root, nothing unread runs without a box
+    // unless the teacher said so.
+    settings.compileLimits.cpuSeconds = static_cast<int>(settings.compileLimits.wallSeconds);
+    if (geteuid() == 0 && settings.sandbox && !sandboxAvailable()) {
+        printf("Como root no se ejecuta nada de un alumno sin caja de arena, y bubblewrap no está instalado o "
+               "no puede funcionar aquí (Debian y Ubuntu: sudo apt install bubblewrap). SIN_CAJA=1 lo "
+               "ejecuta sin ella, como el usuario nobody.\n");
+        return 2;
+    }
     if (mode == "--corregir")
         return gradeClass(positional[0], fs::absolute(positional[1]), settings);
     if (!platform.format.empty()) {
@@ -824,7 +865,7 @@ int main(int argc, char **argv) {
             }
         printf("Compilando %s...\n", settings.sources.size() == 1 ? settings.sources[0].filename().c_str()
                                                                   : "tus fuentes");
-        const Compiled compiled = compile(settings.sources, executable, settings.library,
+        const Compiled compiled = compile(settings.sources, executable, settings.library, compileBox(settings),
                                           settings.sanitizers ? sanitizerFlags() : std::vector<std::string>{});
         if (!compiled.ok) {
             printf("%s", notCompiled(compiled).c_str());
@@ -850,6 +891,7 @@ int main(int argc, char **argv) {
         printf("El curso no tiene casos de «%s» (make list muestra los programas).\n", program.c_str());
         return 2;
     }
+    printf("%s", boundsLine(settings.limits).c_str());
     const Tally tally = checkExecutable(program, executable, loaded, settings, stdout);
     if (tally.checked == 0) {
         printf("Ningún caso de «%s» se puede comprobar con otro ejecutable.\n", program.c_str());

@@ -11,6 +11,17 @@
 #include "notas.h"
 #include "run.h"
 
+// The compile's own limits: a minute, 1 GiB in all, its messages up to 1 MiB.
+inline Limits compileDefaults() {
+    Limits limits;
+    limits.wallSeconds = 60;
+    limits.cpuSeconds = 60;
+    limits.memoryMiB = 1024;
+    limits.fileBytes = 64L << 20;
+    limits.diskBytes = 128L << 20;
+    return limits;
+}
+
 // What the command line sets.
 struct Settings {
     std::vector<fs::path> caseRoots;  // folders laid out as <program>/<case>/
@@ -22,6 +33,7 @@ struct Settings {
     fs::path library;                 // the build's wuna/ folder: utiles.h and utiles.o
     fs::path output;                  // make corregir: where the marks and feedback go
     Limits limits;
+    Limits compileLimits = compileDefaults();
     bool sandbox = true;  // in bubblewrap, when it is there
     bool keepScratch = true;  // a failing case's scratch folder stays for the student to look at
     std::vector<std::string> valgrind;  // MEMORIA=1: valgrind and its options, when installed
@@ -75,6 +87,12 @@ struct Tally {
 };
 Tally checkExecutable(const std::string &program, const fs::path &executable,
                       const Loaded &loaded, const Settings &settings, FILE *report);
+
+// How a student's sources are compiled: in the same box, as the same user, as their runs.
+RunOptions compileBox(const Settings &settings);
+
+// The line that says what bounds each run here: a control group, or each process's limits.
+std::string boundsLine(const Limits &limits);
 
 // What a student is told about sources that do not compile.
 struct Compiled;

@@ -115,7 +115,7 @@ Outcome grade(const std::string &program, const Submission &s, const Loaded &loa
         outcome.note = handIn.note;
     } else if (!handIn.sources.empty()) {
         executable = scratch / program;
-        const Compiled compiled = compile(handIn.sources, executable, settings.library);
+        const Compiled compiled = compile(handIn.sources, executable, settings.library, compileBox(settings));
         if (!compiled.ok) {
             fprintf(report, "%s", notCompiled(compiled).c_str());
             outcome.note = "no compila";
@@ -261,6 +261,7 @@ int gradeClass(const std::string &program, const fs::path &submissions, const Se
                settings.sandbox ? "bubblewrap no está instalado o no puede funcionar aquí (Debian y "
                                   "Ubuntu: sudo apt install bubblewrap)"
                                 : "la quitó --sin-caja");
+    printf("%s", boundsLine(settings.limits).c_str());
     (void)waitMode();  // decided once, here, for every worker
     fflush(stdout);
 

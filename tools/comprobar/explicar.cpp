@@ -282,6 +282,14 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             say("escribió más de " + std::to_string(limits.outputBytes >> 20) +
                 " MiB en la salida de errores: ¿un bucle sin fin?");
             break;
+        case Problem::Memory:
+            say("el programa pasó de " + std::to_string(limits.memoryMiB) +
+                " MiB de memoria entre todos sus procesos: ¿reserva memoria en un bucle sin fin?");
+            break;
+        case Problem::Disk:
+            say("el programa escribió más de " + std::to_string(limits.diskBytes >> 20) +
+                " MiB en su carpeta: ¿escribe en un bucle sin fin?");
+            break;
         case Problem::Signal:
             say("el programa terminó por la señal " + signalName(p.actualStatus) + ": " +
                 signalTold(p.actualStatus));
@@ -318,6 +326,10 @@ Explained explain(const Case &c, const Run &run, const std::vector<Problem> &pro
             break;
         case Problem::FileMissing:
             say("no escribió el archivo " + p.file);
+            break;
+        case Problem::FileNotRegular:
+            say("el archivo " + p.file + " es un enlace (o no es un archivo normal): no cuenta como "
+                "escrito por el programa");
             break;
         case Problem::FileDiffers:
             say("el archivo " + p.file + " difiere en la " + renderDifference(p.difference, spanish));

@@ -228,7 +228,7 @@ int checkOnPlatform(const PlatformRun &platform, const std::string &program, con
     if (sources.empty() && verdict.broken.empty())
         verdict.broken = "En tu entrega no hay fuentes (.c o .cpp).";
     if (verdict.broken.empty()) {
-        const Compiled compiled = compile(sources, executable, settings.library);
+        const Compiled compiled = compile(sources, executable, settings.library, compileBox(settings));
         if (!compiled.ok)
             verdict.compiled = notCompiled(compiled);
         else

@@ -78,6 +78,8 @@ std::vector<Problem> judge(const Case &c, const Run &run) {
     case Run::CpuTime: add(Problem::CpuTime); break;
     case Run::Output: add(Problem::TooMuchOutput); break;
     case Run::ErrorOutput: add(Problem::TooMuchErrors); break;
+    case Run::Memory: add(Problem::Memory); break;
+    case Run::Disk: add(Problem::Disk); break;
     case Run::NotStopped:
         if (run.status < 0) {
             add(Problem::Signal).actualStatus = -run.status;
@@ -110,11 +112,14 @@ std::vector<Problem> judge(const Case &c, const Run &run) {
         // A file the program made huge is read only as far as telling how it differs needs: one
         // byte past the expected size tells that it does, twice that shows a \r added to every
         // line, or a text in two-byte letters.
-        const auto written = readFile(work / wanted.path, 2 * wanted.bytes.size() + 4096);
-        if (!written)
+        std::string written;
+        const WorkFile read = readWorkFile(work, wanted.path, 2 * wanted.bytes.size() + 4096, written);
+        if (read == WorkFile::Missing)
             add(Problem::FileMissing).file = wanted.path;
-        else if (*written != wanted.bytes)
-            differs(Problem::FileDiffers, wanted.bytes, *written).file = wanted.path;
+        else if (read == WorkFile::NotRegular)
+            add(Problem::FileNotRegular).file = wanted.path;
+        else if (written != wanted.bytes)
+            differs(Problem::FileDiffers, wanted.bytes, written).file = wanted.path;
     }
     std::error_code ec;
     for (const std::string &name : c.absent)

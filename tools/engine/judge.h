@@ -29,6 +29,8 @@ struct Problem {
         CpuTime,        // computed past the processor-time limit
         TooMuchOutput,  // wrote more than the output limit on standard output
         TooMuchErrors,  // the same on standard error
+        Memory,         // the whole run went past its memory (a process of it was killed)
+        Disk,           // its working folder went past its size
         Signal,         // killed by signal actualStatus
         Status,         // ended with another exit status
         SilentWait,     // waited for input line `line` with nothing new shown
@@ -36,6 +38,7 @@ struct Problem {
         Pattern,        // standard output does not match the pattern
         Errors,         // standard error differs
         FileMissing,    // the program did not write `file`
+        FileNotRegular, // `file` is a link, or no regular file: nothing the program wrote
         FileDiffers,    // `file` differs
         FilePresent,    // `file` should not exist
     } kind = CannotStart;

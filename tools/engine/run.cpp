@@ -20,37 +20,8 @@
 #include <cstdlib>
 #include <cstring>
 
-const char *const execAsOption = "--exec-as";
-constexpr int statusDescriptor = 4;
 const char *const fixedLocale = "C.UTF-8";
 const char *const fixedPath = "/usr/local/bin:/usr/bin:/bin";
-
-// The sandbox's own first process turns a signal that ended the program into an exit status
-// (128 + the signal): the front end, inside the sandbox, starts the program itself and sends
-// the true way it ended, or exec's errno, back on descriptor 4, which the program never gets.
-int execAs(char **argv) {
-    if (fcntl(statusDescriptor, F_SETFD, FD_CLOEXEC) != 0) {
-        execv(argv[2], argv + 3);
-        return 127;
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        execv(argv[2], argv + 3);
-        const int report[2] = {1, errno};
-        if (write(statusDescriptor, report, sizeof report) < 0) {
-            // the runner then sees status 127 alone
-        }
-        _exit(127);
-    }
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child)
-        return 126;
-    const int report[2] = {0, status};
-    if (write(statusDescriptor, report, sizeof report) < 0) {
-        // the runner then reads the sandbox's own status
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 std::string temporaryFolder() {
     const char *folder = getenv("TMPDIR");
@@ -115,6 +86,31 @@ bool prepare(const Case &c, Run &run) {
         }
     }
     return true;
+}
+
+// Opens each step of a path inside a folder without following a link; -1 when a step is a
+// link or missing (errno says which: ELOOP, ENOTDIR or ENOENT).
+int openInside(int folder, const std::string &path, int flags) {
+    int at = dup(folder);
+    size_t start = 0;
+    while (at >= 0) {
+        const size_t slash = path.find('/', start);
+        const std::string step = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        const bool last = slash == std::string::npos;
+        const int next = step.empty() || step == "." ? dup(at)
+                         : step == ".."              ? (errno = EACCES, -1)
+                                                     : openat(at, step.c_str(),
+                                                              last ? flags | O_NOFOLLOW | O_CLOEXEC
+                                                                   : O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const int saved = errno;
+        close(at);
+        errno = saved;
+        at = next;
+        if (last)
+            break;
+        start = slash + 1;
+    }
+    return at;
 }
 
 // A child's end is told through this pipe, written by the SIGCHLD handler, so that one poll
@@ -250,17 +246,6 @@ bool procShowsReads(WaitMode::Reason &why) {
     return seen;
 }
 
-// How many processes this user has now: the limit on processes counts them all.
-long processesOfThisUser() {
-    long count = 0;
-    std::error_code ec;
-    struct stat owner;
-    for (const auto &entry : fs::directory_iterator("/proc", ec))
-        if (isdigit(static_cast<unsigned char>(entry.path().filename().string()[0])) &&
-            stat(entry.path().c_str(), &owner) == 0 && owner.st_uid == getuid())
-            ++count;
-    return ec ? -1 : count;
-}
 #else
 bool readsInput(pid_t, const struct stat &, int) {
     return false;
@@ -269,10 +254,6 @@ bool readsInput(pid_t, const struct stat &, int) {
 bool procShowsReads(WaitMode::Reason &why) {
     why = WaitMode::NoProc;
     return false;
-}
-
-long processesOfThisUser() {
-    return -1;
 }
 #endif
 
@@ -296,55 +277,6 @@ std::vector<std::string> preloadSettings(const std::vector<fs::path> &libraries)
     return {"LD_PRELOAD=" + names, "LD_LIBRARY_PATH=" + folders};
 }
 
-// Finds a command on the runner's own PATH.
-std::string onPath(const std::string &command) {
-    if (command.find('/') != std::string::npos)
-        return command;
-    const char *path = getenv("PATH");
-    for (const std::string &folder : splitLines(std::string(path != nullptr ? path : "") + "\n")) {
-        size_t start = 0;
-        while (start <= folder.size()) {
-            size_t end = folder.find(':', start);
-            if (end == std::string::npos)
-                end = folder.size();
-            const std::string candidate = folder.substr(start, end - start) + "/" + command;
-            if (end > start && access(candidate.c_str(), X_OK) == 0)
-                return candidate;
-            start = end + 1;
-        }
-    }
-    return {};
-}
-
-// The words that run a program in bubblewrap: the system's folders read-only, a private /tmp,
-// /proc and /dev, the working folder writable, the program's file read-only, and nothing else
-// of this machine: not the checkout, not the cases, not other submissions, no network.
-std::vector<std::string> sandboxWords(const fs::path &program, const fs::path &work,
-                                      const fs::path &self, const std::vector<fs::path> &preloads) {
-    std::vector<std::string> words = {onPath("bwrap"), "--unshare-all", "--die-with-parent",
-                                      "--new-session"};
-    for (const char *system : {"/usr", "/bin", "/sbin", "/lib", "/lib32", "/lib64", "/libx32",
-                               "/etc", "/opt"}) {
-        std::error_code ec;
-        const auto status = fs::symlink_status(system, ec);
-        if (ec || !fs::exists(status))
-            continue;
-        if (fs::is_symlink(status))
-            words.insert(words.end(), {"--symlink", fs::read_symlink(system, ec).string(), system});
-        else
-            words.insert(words.end(), {"--ro-bind", system, system});
-    }
-    words.insert(words.end(), {"--proc", "/proc", "--dev", "/dev", "--tmpfs", "/tmp",
-                               "--bind", work.string(), work.string(),
-                               "--ro-bind", program.string(), program.string(),
-                               "--ro-bind", self.string(), self.string()});
-    // The preload libraries of the run, read-only where the loader looks for them.
-    for (const fs::path &library : preloads)
-        words.insert(words.end(), {"--ro-bind", library.string(), library.string()});
-    words.insert(words.end(), {"--chdir", work.string(), "--"});
-    return words;
-}
-
 // A program built with AddressSanitizer reserves terabytes of address space for itself: a
 // memory limit would stop it before main.
 bool sanitized(const fs::path &program) {
@@ -355,27 +287,6 @@ bool sanitized(const fs::path &program) {
         answer = readFile(program, 256L << 20).value_or("").find("__asan_init") != std::string::npos;
     }
     return answer;
-}
-
-// The limits, set in the child just before it becomes the program.
-void applyLimits(const Limits &limits, long processesBefore) {
-    auto set = [](int resource, rlim_t value) {
-        struct rlimit limit = {value, value};
-        setrlimit(resource, &limit);
-    };
-    if (limits.cpuSeconds > 0) {
-        // The soft limit sends SIGXCPU, which the runner reports as time spent computing.
-        struct rlimit cpu = {static_cast<rlim_t>(limits.cpuSeconds),
-                             static_cast<rlim_t>(limits.cpuSeconds) + 1};
-        setrlimit(RLIMIT_CPU, &cpu);
-    }
-    if (limits.memoryMiB > 0)
-        set(RLIMIT_AS, static_cast<rlim_t>(limits.memoryMiB) << 20);
-    if (limits.fileBytes > 0)
-        set(RLIMIT_FSIZE, static_cast<rlim_t>(limits.fileBytes));
-    if (limits.processes > 0 && processesBefore >= 0)
-        set(RLIMIT_NPROC, static_cast<rlim_t>(processesBefore + limits.processes));
-    set(RLIMIT_CORE, 0);
 }
 
 }  // namespace
@@ -392,16 +303,26 @@ const WaitMode &waitMode() {
     return mode;
 }
 
-bool sandboxAvailable() {
-    static const bool available = [] {
-        const std::string bwrap = onPath("bwrap");
-        if (bwrap.empty())
-            return false;
-        // Namespaces may be forbidden here (a container): try once.
-        const std::string probe = "'" + bwrap + "' --unshare-all --ro-bind / / true 2>/dev/null";
-        return system(probe.c_str()) == 0;
-    }();
-    return available;
+WorkFile readWorkFile(const fs::path &work, const std::string &path, size_t limit, std::string &bytes) {
+    bytes.clear();
+    const int folder = open(work.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = folder < 0 ? -1 : openInside(folder, path, O_RDONLY | O_NONBLOCK);
+    const int error = errno;
+    if (folder >= 0)
+        close(folder);
+    struct stat status;
+    if (fd < 0)
+        return error == ENOENT ? WorkFile::Missing : WorkFile::NotRegular;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        return WorkFile::NotRegular;
+    }
+    char block[65536];
+    ssize_t count;
+    while (bytes.size() < limit && (count = read(fd, block, std::min(sizeof block, limit - bytes.size()))) > 0)
+        bytes.append(block, static_cast<size_t>(count));
+    close(fd);
+    return WorkFile::Read;
 }
 
 bool cleanUp(const Run &run, bool keep, const Limits &limits) {
@@ -434,7 +355,8 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         options.preloads.push_back(failcall);
         options.environment.push_back("FAIL_CALL=" + c.failCall);
     }
-    if (!watchChildren(run.setupError) || !prepare(c, run))
+    if (!watchChildren(run.setupError) || !prepare(c, run) ||
+        (options.confined && !handOver(run.scratch, run.scratch / "work", run.setupError)))
         return run;
     run.started = true;
     const fs::path work = run.scratch / "work";
@@ -445,7 +367,14 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
                                             std::string("LANG=") + fixedLocale,
                                             std::string("PATH=") + fixedPath,
                                             "HOME=" + work.string()};
-    environment.insert(environment.end(), options.environment.begin(), options.environment.end());
+    for (const std::string &setting : options.environment) {
+        // A setting of the options replaces the fixed one of the same name (LC_ALL for a compiler).
+        const std::string name = setting.substr(0, setting.find('=') + 1);
+        environment.erase(std::remove_if(environment.begin(), environment.end(),
+                                         [&name](const std::string &fixed) { return fixed.rfind(name, 0) == 0; }),
+                          environment.end());
+        environment.push_back(setting);
+    }
     if (!options.preloads.empty() && options.emulator.empty())
         for (const std::string &setting : preloadSettings(options.preloads))
             environment.push_back(setting);
@@ -455,16 +384,45 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     // loader reads, as options of its own); in the sandbox, the front end itself starts it with
     // its name (--exec-as).
     const std::string argv0 = c.argv0.value_or(program.filename().string());
+    // An emulator and a wrapper reserve far more address space than the program uses.
+    if (!options.emulator.empty() || !options.wrapper.empty() || sanitized(program))
+        options.limits.memoryMiB = 0;
+    // The whole run's memory, with a group; without one, each process's address space (in the
+    // box, the helper sets it: the box's own programs may be built with the sanitizers).
+    RunGroup group;
+    const bool grouped = options.confined && group.make(given.limits, options.sandbox ? 3 : 0);
+    const std::string addressSpace = std::to_string(options.limits.memoryMiB << 20);
     std::vector<std::string> arguments;
     const std::string self = fs::canonical("/proc/self/exe", selfError).string();
-    if (options.sandbox)
-        arguments = sandboxWords(program, work, self, options.preloads);
+    std::vector<BoxFile> boxFiles;
+    // Run as nobody without the box, the program may be where nobody cannot reach it: it is
+    // opened here, and started from that descriptor.
+    const bool fromDescriptor = !options.sandbox && options.confined && boxUser().drop && !inSystemFolder(program);
+    if (options.sandbox) {
+        // The program, copied where the box's user reaches it, and bound at its own path.
+        if (!inSystemFolder(program)) {
+            const fs::path copy = run.scratch / "programa";
+            std::error_code copyError;
+            fs::copy_file(program, copy, copyError);
+            if (copyError || chmod(copy.c_str(), 0555) != 0) {
+                run.started = false;
+                run.setupError = "cannot copy the program for the box: " + copyError.message();
+                return run;
+            }
+            boxFiles.push_back({copy, program.string(), true});
+        }
+        boxFiles.push_back({self, self});
+        for (const fs::path &library : options.preloads)
+            boxFiles.push_back({library, library.string()});
+        boxFiles.insert(boxFiles.end(), options.shown.begin(), options.shown.end());
+        arguments = sandboxWords(work, boxFiles, options.limits.diskBytes);
+    }
     if (options.sandbox && options.emulator.empty()) {
-        // --exec-as PROGRAM NAME ARGUMENTS: the program alone, with its name, or the wrapper.
+        // --exec-as BYTES PROGRAM NAME ARGUMENTS: the program alone, with its name, or the wrapper.
         if (options.wrapper.empty()) {
-            arguments.insert(arguments.end(), {self, execAsOption, program.string(), argv0});
+            arguments.insert(arguments.end(), {self, execAsOption, addressSpace, program.string(), argv0});
         } else {
-            arguments.insert(arguments.end(), {self, execAsOption, onPath(options.wrapper[0])});
+            arguments.insert(arguments.end(), {self, execAsOption, "0", onPath(options.wrapper[0])});
             arguments.insert(arguments.end(), options.wrapper.begin(), options.wrapper.end());
             arguments.push_back(program.string());
         }
@@ -492,7 +450,6 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         envp.push_back(const_cast<char *>(setting.c_str()));
     envp.push_back(nullptr);
     const std::string executable = direct ? program.string() : onPath(arguments[0]);
-
     const fs::path inputFile = run.scratch / "stdin";
     if (!options.conversation) {
         FILE *file = fopen(inputFile.c_str(), "wb");
@@ -516,11 +473,32 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         run.setupError = std::string("pipe: ") + strerror(errno);
         return run;
     }
+    std::vector<int> boxDescriptors;
+    for (const BoxFile &file : boxFiles) {
+        if (file.byPath)
+            continue;
+        boxDescriptors.push_back(open(file.from.c_str(), O_RDONLY | O_CLOEXEC));
+        if (boxDescriptors.back() < 0) {
+            const int error = errno;
+            for (const int fd : boxDescriptors)
+                if (fd >= 0)
+                    close(fd);
+            run.started = false;
+            run.setupError = "cannot open " + file.from.string() + " for the box: " + strerror(error);
+            return run;
+        }
+    }
+    auto closeBoxDescriptors = [&boxDescriptors] {
+        for (const int fd : boxDescriptors)
+            close(fd);
+        boxDescriptors.clear();
+    };
+
+    // Not closed on exec: a script started from it reads itself through /dev/fd.
+    const int programDescriptor = direct && fromDescriptor ? open(program.c_str(), O_RDONLY) : -1;
     const bool exact = options.conversation && waitMode().exact;
-    // An emulator and a wrapper reserve far more address space than the program uses.
-    if (!options.emulator.empty() || !options.wrapper.empty() || sanitized(program))
-        options.limits.memoryMiB = 0;
-    const long processesBefore = options.limits.processes > 0 ? processesOfThisUser() : -1;
+    const uid_t user = boxUser().drop && options.confined ? boxUser().uid : getuid();
+    const long processesBefore = options.limits.processes > 0 && !grouped ? processesOf(user) : -1;
 
     forget(childEnded[0]);
     fflush(nullptr);
@@ -540,16 +518,26 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         if (options.sandbox && (dup2(sandboxStatus[1], statusDescriptor) < 0 ||
                                 fcntl(statusDescriptor, F_SETFD, 0) != 0))
             _exit(126);
+        // The files bubblewrap copies into the box, at the descriptors its words name.
+        for (size_t i = 0; i < boxDescriptors.size(); ++i)
+            if (dup2(boxDescriptors[i], firstBoxDescriptor + static_cast<int>(i)) < 0)
+                _exit(126);
         if (options.wrapperLog) {
             const int log = open((run.scratch / "wrapper.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (log < 0 || dup2(log, 3) < 0)
                 _exit(126);
         }
         signal(SIGPIPE, SIG_DFL);
-        applyLimits(options.limits, processesBefore);
+        applyLimits(options.limits, !options.sandbox, processesBefore);
+        // Into its group and out of the runner's privileges, before any of its code runs.
+        if ((grouped && !group.enter()) || (options.confined && !dropPrivileges(options.sandbox)))
+            _exit(126);
         // A program is run as it is, so that one built for another system fails to start
         // (ENOEXEC) instead of being handed to the shell.
-        execve(executable.c_str(), argv.data(), envp.data());
+        if (programDescriptor >= 0)
+            fexecve(programDescriptor, argv.data(), envp.data());
+        else
+            execve(executable.c_str(), argv.data(), envp.data());
         const int error = errno;
         if (write(failed, &error, sizeof error) < 0) {
             // the runner then sees status 127 alone
@@ -559,6 +547,9 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
     close(fromChild[1]);
     close(errorsFromChild[1]);
     close(execFailed[1]);
+    closeBoxDescriptors();
+    if (programDescriptor >= 0)
+        close(programDescriptor);
     if (options.sandbox)
         close(sandboxStatus[1]);
     if (child < 0) {
@@ -598,11 +589,22 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
         run.stopped = why;
         kill(-child, SIGKILL);
         kill(child, SIGKILL);
+        group.killAll();
         waitpid(child, &status, 0);
     };
+    const bool watchDisk = options.confined && options.limits.diskBytes > 0;
     while (!exited) {
-        if (Clock::now() >= deadline) {
+        if (options.limits.wallSeconds > 0 && Clock::now() >= deadline) {
             stop(Run::WallTime);
+            break;
+        }
+        if (watchDisk && folderBytes(work, options.limits.diskBytes) > options.limits.diskBytes) {
+            stop(Run::Disk);
+            break;
+        }
+        // Once the kernel has killed a process of it for memory, the rest would only thrash.
+        if (grouped && group.memoryExhausted()) {
+            stop(Run::Memory);
             break;
         }
         pollfd watched[3] = {{childEnded[0], POLLIN, 0}, {fromChild[0], POLLIN, 0},
@@ -693,6 +695,15 @@ Run runCase(const fs::path &program, const Case &c, const RunOptions &given) {
             run.stopped = Run::ErrorOutput;
     }
     kill(-child, SIGKILL);
+    group.killAll();
+    // What the group saw: the most memory held at once, and a process killed for memory.
+    run.peakMemory = group.peakBytes();
+    run.processLimitHit = group.processesExhausted();
+    if (run.stopped == Run::NotStopped && group.memoryExhausted())
+        run.stopped = Run::Memory;
+    if (run.stopped == Run::NotStopped && watchDisk &&
+        folderBytes(work, options.limits.diskBytes) > options.limits.diskBytes)
+        run.stopped = Run::Disk;
     run.finished = run.stopped == Run::NotStopped;
     if (options.conversation) {
         if (inputOpen)

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "case.h"
+#include "limits.h"
+#include "sandbox.h"
 
 // How a conversation tells that the program waits for its next line. Exact: the runner sees,
 // in /proc/<pid>/syscall, the program sleeping in a read of its standard input (Linux, when
@@ -27,17 +29,6 @@ constexpr int patienceMilliseconds = 1000;
 // Decided once per process: by a probe of /proc, or forced with TRANSCRIPT_WAIT=quiet.
 const WaitMode &waitMode();
 
-// What one run of a program may use. Zero means no limit.
-struct Limits {
-    double wallSeconds = 10;
-    int cpuSeconds = 5;
-    long memoryMiB = 512;       // address space (none for the sanitizers and valgrind)
-    int processes = 64;         // processes it may start beyond those its user already has
-    long outputBytes = 1L << 20;  // standard output, and standard error, each
-    long fileBytes = 16L << 20;   // each file it writes
-    long keptBytes = 16L << 20;   // a failing run's scratch folder is kept up to this size
-};
-
 // The environment every program under test gets, and nothing else of the runner's: a fixed
 // locale, search path and home (its working folder). The options add their own settings.
 extern const char *const fixedLocale;  // "C.UTF-8"
@@ -52,24 +43,27 @@ struct RunOptions {
     std::vector<std::string> wrapper;      // a command the program runs under (valgrind)
     bool wrapperLog = false;               // descriptor 3 is a file the wrapper reports to
     Limits limits;
-    bool sandbox = false;  // in bubblewrap: see sandboxAvailable
+    bool sandbox = false;  // in bubblewrap (sandbox.h): see sandboxAvailable
+    // Unread code: as an unprivileged user when the runner is root, bounded as a whole (a control
+    // group where there is one) and with its working folder's size watched.
+    bool confined = false;
+    std::vector<BoxFile> shown;  // in the box, besides the program: files it needs (utiles)
 };
-
-// Whether bubblewrap can sandbox a run here: the system read-only, no network, the scratch
-// folder the only one writable, the program's own file the only other one in sight.
-bool sandboxAvailable();
 
 struct Run {
     bool started = false;  // false: the run could not be set up (see setupError)
     std::string setupError;
     bool finished = false;  // false: stopped at a limit (see stopped)
-    enum Stop { NotStopped, WallTime, CpuTime, Output, ErrorOutput } stopped = NotStopped;
+    // Why it was stopped: time, processor, output, or its whole memory, or its disk.
+    enum Stop { NotStopped, WallTime, CpuTime, Output, ErrorOutput, Memory, Disk } stopped = NotStopped;
     int status = -1;         // exit status, or minus the signal
     int execError = 0;       // the program could not be started: errno of exec
     std::string output;      // at most the output limit
     std::string errors;
     std::string wrapperLog;  // what the wrapper wrote on descriptor 3, at most the output limit
     double seconds = 0;
+    long peakMemory = -1;    // bytes the whole run held at once, measured by its group; -1 unknown
+    bool processLimitHit = false;  // a fork failed at the limit of processes of its group
     fs::path scratch;        // holds work/, the folder the program ran in
     // Conversation: the output's length when each input line was given, so that the
     // conversation can be shown as a terminal shows it.
@@ -81,15 +75,14 @@ struct Run {
 
 Run runCase(const fs::path &program, const Case &c, const RunOptions &options);
 
-// In the sandbox a program is started by the front end itself, so that it gets the name the case
-// gives it: every front end's main begins with
-//     if (argc >= 4 && strcmp(argv[1], execAsOption) == 0) return execAs(argv);
-// ("--exec-as PROGRAM NAME ARGUMENTS...": runs PROGRAM with NAME as its argv[0]).
-extern const char *const execAsOption;
-int execAs(char **argv);
-
 // Where scratch folders are made: TMPDIR, or /tmp.
 std::string temporaryFolder();
+
+// Reads at most limit bytes of a file the program wrote in its working folder: only a regular
+// file inside it, reached without following any link (a link to the expected file, or to
+// /etc/shadow, is no file of the program's).
+enum class WorkFile { Read, Missing, NotRegular };
+WorkFile readWorkFile(const fs::path &work, const std::string &path, size_t limit, std::string &bytes);
 
 // Removes a run's scratch folder; keeps it when asked and it is small enough. True if kept.
 bool cleanUp(const Run &run, bool keep, const Limits &limits);

@@ -67,6 +67,10 @@ Limits limits = [] {
     Limits l;
     l.wallSeconds = 20;
     l.cpuSeconds = 20;
+    // The course's own programs, unconfined: each process's address space, as many processes
+    // as a sweep needs.
+    l.memoryMiB = 512;
+    l.processes = 64;
     l.keptBytes = 64L << 20;
     return l;
 }();
@@ -100,6 +104,10 @@ std::string describe(const Problem &p) {
     case Problem::TooMuchErrors:
         return "the program wrote more than " + std::to_string(limits.outputBytes >> 20) +
                " MiB on standard error\n";
+    case Problem::Memory:
+        return "the program went past " + std::to_string(limits.memoryMiB) + " MiB of memory in all\n";
+    case Problem::Disk:
+        return "the program's working folder went past " + std::to_string(limits.diskBytes >> 20) + " MiB\n";
     case Problem::Signal:
         return "the program was killed by signal " + std::to_string(p.actualStatus) + " (" +
                strsignal(p.actualStatus) + ")\n";
@@ -124,6 +132,8 @@ std::string describe(const Problem &p) {
         return "standard error differs at " + renderDifference(p.difference, english);
     case Problem::FileMissing:
         return "the program did not write " + p.file + "\n";
+    case Problem::FileNotRegular:
+        return "the program's " + p.file + " is a link or no regular file: it is not read\n";
     case Problem::FileDiffers:
         return "the file " + p.file + " differs at " + renderDifference(p.difference, english);
     case Problem::FilePresent:

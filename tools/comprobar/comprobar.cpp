@@ -272,6 +272,8 @@ std::string differenceKinds(const std::vector<Problem> &problems, bool memoryErr
         case Problem::CpuTime: add("tiempo"); break;
         case Problem::TooMuchOutput:
         case Problem::TooMuchErrors: add("demasiada salida"); break;
+        case Problem::Memory: add("memoria"); break;
+        case Problem::Disk: add("disco"); break;
         case Problem::Signal: add("se cae"); break;
         case Problem::Status: add("estado"); break;
         case Problem::SilentWait: add("espera sin preguntar"); break;
@@ -279,6 +281,7 @@ std::string differenceKinds(const std::vector<Problem> &problems, bool memoryErr
         case Problem::Pattern: add("salida"); break;
         case Problem::Errors: add("salida de errores"); break;
         case Problem::FileMissing:
+        case Problem::FileNotRegular:
         case Problem::FileDiffers:
         case Problem::FilePresent: add("archivos"); break;
         }
@@ -304,6 +307,8 @@ std::string failureOf(const std::vector<Problem> &problems, bool memoryErrors) {
     case Problem::CpuTime: return "se para por tiempo de cálculo";
     case Problem::TooMuchOutput:
     case Problem::TooMuchErrors: return "escribe sin parar";
+    case Problem::Memory: return "pasa del límite de memoria";
+    case Problem::Disk: return "llena el disco";
     case Problem::Signal: return "se cae";
     case Problem::Status: return "acaba con otro estado";
     case Problem::SilentWait: return "espera sin mostrar la pregunta";

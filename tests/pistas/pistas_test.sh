@@ -11,6 +11,7 @@ here=$source/tests/pistas
 table=${3:-$here/pistas.txt}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+chmod 755 "$scratch"  # as root, the box's user (nobody) reaches the runs' folders through it
 ana=$source/tests/corregir/entregas/ana/agemenu.c
 # A correct agemenu with one fault each: no fflush and no bell; no bell in the wrong option's
 # message (a stdout.pat case); one blank line less before the goodbye. And the course's textpeek

@@ -13,7 +13,7 @@ trap 'rm -rf "$scratch"' EXIT
 export TMPDIR=$scratch
 "$build/tools/comprobar" --sin-caja --casos "$here/casos" muestra "$here/muestra.sh" > "$scratch/told" 2>&1
 status=$?
-sed -e '1d' -e '/^Conversación /d' -e '/(la carpeta de la prueba queda en /d' \
+sed -e '/^Límites de cada ejecución/d' -e '/^Casos de «/d' -e '/^Conversación /d' -e '/(la carpeta de la prueba queda en /d' \
     -e 's/ ([0-9]*,[0-9]* s)$//' "$scratch/told" > "$scratch/shown"
 if [ "$status" != 1 ] || ! cmp -s "$here/esperado.txt" "$scratch/shown"; then
     echo "FAIL: status $status (expected 1); what the checker shows differs from esperado.txt:"

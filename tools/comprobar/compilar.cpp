@@ -75,12 +75,13 @@ std::string quoted(const std::string &error) {
 // A message with the folders of every absolute path left out: "/usr/bin/ld: /tmp/cc1.o: in
 // function" becomes "ld: cc1.o: in function". What the grader's machine calls its folders is no
 // business of the student's, and hides what matters. A path starts a message or follows a blank
-// and ends at the colon after it (folders may hold blanks).
+// or a colon ("cc1.o:/tmp/x/a.c:3"), and ends at the colon after it (folders may hold blanks).
 std::string withoutFolders(const std::string &line) {
     std::string shown;
     size_t at = 0;
     while (at < line.size()) {
-        const bool starts = line[at] == '/' && (at == 0 || line[at - 1] == ' ') && at + 1 < line.size() &&
+        const bool starts = line[at] == '/' && (at == 0 || line[at - 1] == ' ' || line[at - 1] == ':') &&
+                            at + 1 < line.size() &&
                             line[at + 1] != ' ';
         const size_t colon = starts ? line.find(':', at) : std::string::npos;
         const std::string path = colon == std::string::npos ? std::string{} : line.substr(at, colon - at);

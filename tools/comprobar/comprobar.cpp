@@ -70,6 +70,7 @@
 #include "judge.h"
 #include "pattern.h"
 #include "run.h"
+#include "sandbox.h"
 
 namespace {
 
@@ -844,6 +845,16 @@ int main(int argc, char **argv) {
                "no puede funcionar aquí (Debian y Ubuntu: sudo apt install bubblewrap). SIN_CAJA=1 lo "
                "ejecuta sin ella, como el usuario nobody.\n");
         return 2;
+    }
+    // As root, what runs in the box is nobody's, and bubblewrap reaches its folder by its path.
+    if (boxUser().drop && settings.sandbox) {
+        if (const std::string closed = closedToBoxUser(temporaryFolder()); !closed.empty()) {
+            printf("Como root, lo que se ejecuta en la caja de arena pasa a ser del usuario nobody, que no puede "
+                   "entrar en %s, donde está la carpeta temporal (%s): corrige desde una carpeta a la que "
+                   "pueda llegar cualquier usuario, o da otra carpeta temporal con TMPDIR.\n",
+                   closed.c_str(), temporaryFolder().c_str());
+            return 2;
+        }
     }
     if (mode == "--corregir")
         return gradeClass(positional[0], fs::absolute(positional[1]), settings);

@@ -386,3 +386,8 @@ HandIn findProgram(const std::string &program, const fs::path &folder, const fs:
     handIn.note = "entrega vacía";
     return handIn;
 }
+
+bool isSourceName(const std::string &name) {
+    const Kind kind = kindOf(name, "", false);
+    return kind == CSource || kind == CppSource;
+}

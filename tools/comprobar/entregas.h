@@ -20,6 +20,9 @@ struct HandIn {
     std::string note;   // the same in a few words, for notas.csv
 };
 
+// Whether a file's name is that of a C or C++ source, as gcc and clang take them.
+bool isSourceName(const std::string &name);
+
 // Looks into a student's folder without following any link. Archives are unpacked by the
 // sandboxed runner, bounded, and only their regular files taken; what is written goes to
 // scratch (unpacked sources, an executable's copy).

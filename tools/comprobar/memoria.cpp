@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "case.h"
+#include "run.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ std::string unescaped(std::string text) {
 }
 
 // The first frame of a stack in the program's own sources, "lista.c:23": a file that is on
-// this machine outside the system's folders. Frames in the C library (vfprintf-process-arg.c)
+// this machine outside the system's folders, or was compiled in a scratch folder of the runner's. Frames in the C library (vfprintf-process-arg.c)
 // or in valgrind's own replacements (vg_replace_malloc.c) are passed by.
 std::string ownPlace(const std::string &stack) {
     size_t from = 0;
@@ -76,7 +77,8 @@ std::string ownPlace(const std::string &stack) {
         const std::string line = element(frame, "line");
         if (dir.empty() || file.empty() || line.empty() || dir[0] != '/' || dir.rfind("/usr/", 0) == 0)
             continue;
-        if (access((dir + "/" + file).c_str(), R_OK) == 0)
+        // The student's sources are compiled in a scratch folder of the runner's, gone by now.
+        if (access((dir + "/" + file).c_str(), R_OK) == 0 || dir.rfind(temporaryFolder() + "/transcript.", 0) == 0)
             return file + ":" + line;
     }
     return {};

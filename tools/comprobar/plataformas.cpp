@@ -17,15 +17,11 @@
 #include <cstdlib>
 
 #include "compilar.h"
+#include "entregas.h"
 #include "explicar.h"
 #include "notas.h"
 
 namespace {
-
-bool isSource(const fs::path &path) {
-    const std::string extension = path.extension().string();
-    return extension == ".c" || extension == ".cpp" || extension == ".cc";
-}
 
 // A platform's number from the environment, in hundredths.
 long long hundredthsFromEnvironment(const char *name, long long otherwise) {
@@ -222,7 +218,7 @@ int checkOnPlatform(const PlatformRun &platform, const std::string &program, con
     std::vector<fs::path> sources;
     std::error_code ec;
     for (const auto &entry : fs::directory_iterator(platform.submission, ec))
-        if (entry.is_regular_file(ec) && isSource(entry.path()))
+        if (entry.is_regular_file(ec) && isSourceName(entry.path().filename().string()))
             sources.push_back(entry.path());
     std::sort(sources.begin(), sources.end());
     if (sources.empty() && verdict.broken.empty())

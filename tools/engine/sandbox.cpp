@@ -127,6 +127,23 @@ bool sandboxAvailable() {
     return available;
 }
 
+std::string closedToBoxUser(const fs::path &path) {
+    std::error_code ec;
+    fs::path folder;
+    for (const fs::path &part : fs::absolute(path, ec)) {
+        folder /= part;
+        struct stat status;
+        if (stat(folder.c_str(), &status) != 0)
+            return {};
+        const bool passes = (status.st_mode & S_IXOTH) != 0 ||
+                            (status.st_uid == boxUser().uid && (status.st_mode & S_IXUSR) != 0) ||
+                            (status.st_gid == boxUser().gid && (status.st_mode & S_IXGRP) != 0);
+        if (!passes)
+            return folder.string();
+    }
+    return {};
+}
+
 bool inSystemFolder(const fs::path &path) {
     const std::string text = path.lexically_normal().string();
     for (const char *folder : systemFolders)

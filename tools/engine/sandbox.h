@@ -26,6 +26,10 @@ struct BoxUser {
 };
 const BoxUser &boxUser();
 
+// The first folder on the way to path that the box's user cannot pass through, or empty: bubblewrap,
+// started as that user, reaches the working folder by its path.
+std::string closedToBoxUser(const fs::path &path);
+
 // Makes a run's scratch folder usable by the box's user: it may pass through the scratch
 // folder and owns everything in its working folder. Nothing to do unless the checker is root.
 bool handOver(const fs::path &scratch, const fs::path &work, std::string &why);

@@ -66,8 +66,14 @@ std::string unescaped(std::string text) {
     return text;
 }
 
+// A source file of the program's own: one on this machine, or one compiled in a scratch folder
+// of the runner's (the student's sources are compiled in the box, in a folder gone by now).
+bool ownSource(const std::string &folder, const std::string &file) {
+    return access(file.c_str(), R_OK) == 0 || folder.rfind(temporaryFolder() + "/transcript.", 0) == 0;
+}
+
 // The first frame of a stack in the program's own sources, "lista.c:23": a file that is on
-// this machine outside the system's folders, or was compiled in a scratch folder of the runner's. Frames in the C library (vfprintf-process-arg.c)
+// this machine outside the system's folders (ownSource). Frames in the C library (vfprintf-process-arg.c)
 // or in valgrind's own replacements (vg_replace_malloc.c) are passed by.
 std::string ownPlace(const std::string &stack) {
     size_t from = 0;
@@ -77,8 +83,7 @@ std::string ownPlace(const std::string &stack) {
         const std::string line = element(frame, "line");
         if (dir.empty() || file.empty() || line.empty() || dir[0] != '/' || dir.rfind("/usr/", 0) == 0)
             continue;
-        // The student's sources are compiled in a scratch folder of the runner's, gone by now.
-        if (access((dir + "/" + file).c_str(), R_OK) == 0 || dir.rfind(temporaryFolder() + "/transcript.", 0) == 0)
+        if (ownSource(dir, dir + "/" + file))
             return file + ":" + line;
     }
     return {};
@@ -111,7 +116,7 @@ std::string ownSanitizerPlace(const std::vector<std::string> &lines, size_t from
         std::string place = line.substr(path + 1);
         const size_t first = place.find(':');
         if (first == std::string::npos || place.rfind("/usr/", 0) == 0 ||
-            access(place.substr(0, first).c_str(), R_OK) != 0)
+            !ownSource(place.substr(0, place.rfind('/', first)), place.substr(0, first)))
             continue;
         const size_t second = place.find(':', first + 1);
         place = place.substr(0, second);

@@ -76,9 +76,10 @@ grade() {  # label, submissions, then make's extra variables
         pids=/sys/fs/cgroup/pids$(groupOf pids)/trampas-$$-$label
         mkdir "$memory" "$pids" && outer+=("$memory" "$pids")
     fi
+    # The teacher's cases are shown whole (MOSTRAR_OCULTOS=1): the test reads what each cheat was told.
     if ! ( if [ -n "$measurable" ]; then echo "$BASHPID" > "$memory/cgroup.procs"; echo "$BASHPID" > "$pids/cgroup.procs"; fi
            exec make -s -C "$source" corregir P=addup BUILD="$build" ENTREGAS="$submissions" \
-               CASOS="$scratch/casos-de-trampas" SOLO_CASOS=1 NOTAS="$scratch/notas" "$@" ) > "$scratch/$label.log" 2>&1; then
+               CASOS="$scratch/casos-de-trampas" SOLO_CASOS=1 MOSTRAR_OCULTOS=1 NOTAS="$scratch/notas" "$@" ) > "$scratch/$label.log" 2>&1; then
         fail "$label: make corregir failed:"; cat "$scratch/$label.log"
     fi
     if [ -n "$measurable" ]; then

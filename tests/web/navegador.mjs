@@ -215,6 +215,8 @@ const caseFile = (id, file) => {
 async function open(page, name) {
     await page.goto(`${base}/programas/${name}.html`);
     await page.waitForFunction(() => document.querySelector('section.terminal')?.dataset.esperas === '1', null, { timeout: 30000, polling: 50 });
+    // The page leaves the focus where it was: the student clicks the terminal to type.
+    await page.click('section.terminal .xterm-screen');
     return page.evaluate(() => Number(document.querySelector('section.terminal').dataset.primeraEspera));
 }
 

@@ -195,7 +195,9 @@ function montar(seccion) {
         }
     });
 
-    const correr = async () => {
+    // The focus goes to the terminal when the student starts the program, not when the page
+    // loads it: keyboard and screen-reader users start at the top of the page.
+    const correr = async (porElAlumno = false) => {
         if (entrada !== null)
             return;
         entrada = new Entrada();
@@ -215,7 +217,8 @@ function montar(seccion) {
             const modulo = await cargarPrograma(url);
             seccion.dataset.estado = 'ejecutando';
             estado.textContent = `${programa} se está ejecutando.`;
-            term.focus();
+            if (porElAlumno)
+                term.focus();
             fin = await ejecutar(modulo, {
                 argumentos: [programa, ...partirArgumentos(campo.value)],
                 contenido: trabajo.contenido, entrada, salida: mostrar, errores: mostrar, terminal: true,
@@ -264,7 +267,7 @@ function montar(seccion) {
         e.preventDefault();
         if (entrada === null) {
             term.reset();
-            correr();
+            correr(true);
         }
     });
     pararBoton.addEventListener('click', () => {

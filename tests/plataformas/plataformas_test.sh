@@ -188,7 +188,8 @@ else:
     need(len([t for t in tests if t["name"].startswith("Caso ")]) == 10, f"{len(tests)} tests")
     need(len(hidden) == 1 and hidden[0]["visibility"] == "after_published", "the hidden case is not after_published")
 if student == "carla":
-    need(all("falta fflush(stdout)" in t["output"] for t in tests if t["status"] == "failed"), "fflush not told")
+    need(all("falta fflush(stdout)" in t["output"] for t in tests if t["status"] == "failed" and t not in hidden),
+         "fflush not told")
 for problem in problems:
     print("problem:", problem)
 sys.exit(1 if problems else 0)

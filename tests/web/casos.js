@@ -76,15 +76,15 @@ function lineasDe(bytes) {
     return lineas;
 }
 
-// spec: { wasm, argumentos, entrada (base64), conversacion, fusionar (standard error into
+// pedido: { wasm, argumentos, entrada (base64), conversacion, fusionar (standard error into
 // standard output, as the phrases_shell driver does), archivos: [[ruta, base64]],
 // carpetas: [ruta], enlaces: [[nombre, destino]], fallo: "fseek 2" or "" }
-window.correrCaso = async spec => {
-    const modulo = await cargarPrograma(new URL(spec.wasm, document.baseURI).href);
+window.correrCaso = async pedido => {
+    const modulo = await cargarPrograma(new URL(pedido.wasm, document.baseURI).href);
     const contenido = new Map();
-    for (const [ruta, datos] of spec.archivos)
+    for (const [ruta, datos] of pedido.archivos)
         ponerArchivo(contenido, ruta, deBase64(datos));
-    for (const ruta of spec.carpetas) {
+    for (const ruta of pedido.carpetas) {
         let carpeta = contenido;
         for (const parte of ruta.split('/')) {
             if (!carpeta.has(parte))
@@ -92,12 +92,12 @@ window.correrCaso = async spec => {
             carpeta = carpeta.get(parte).contents;
         }
     }
-    for (const [nombre, destino] of spec.enlaces)
+    for (const [nombre, destino] of pedido.enlaces)
         contenido.set(nombre, destino === '/dev/full' ? new Lleno() : new Bucle());
     const entrada = new Entrada();
-    const lineas = lineasDe(deBase64(spec.entrada));
-    if (!spec.conversacion) {
-        entrada.dar(deBase64(spec.entrada));
+    const lineas = lineasDe(deBase64(pedido.entrada));
+    if (!pedido.conversacion) {
+        entrada.dar(deBase64(pedido.entrada));
         entrada.cerrar();
     }
     const salida = [], errores = [];
@@ -106,10 +106,10 @@ window.correrCaso = async spec => {
     let muda = 0;
     const comienzo = performance.now();
     const fin = await ejecutar(modulo, {
-        argumentos: spec.argumentos, contenido, entrada, terminal: false,
+        argumentos: pedido.argumentos, contenido, entrada, terminal: false,
         salida: b => { salida.push(b); mostrado = true; },
-        errores: b => { (spec.fusionar ? salida : errores).push(b); },
-        preparar: spec.fallo ? imp => fallar(imp, spec.fallo) : undefined,
+        errores: b => { (pedido.fusionar ? salida : errores).push(b); },
+        preparar: pedido.fallo ? imp => fallar(imp, pedido.fallo) : undefined,
         espera: async () => {
             const mismaLinea = siguiente > 0 && lineas[siguiente - 1].at(-1) !== 10;
             if (!mostrado && !mismaLinea && muda === 0)

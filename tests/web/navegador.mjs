@@ -157,7 +157,7 @@ async function cases() {
         // phrases_shell runs phrases with standard error into standard output: the page can
         // do that itself, and it has no other program to run.
         const program = driver === 'phrases_shell' ? 'phrases' : driver || group;
-        const spec = {
+        const pedido = {
             wasm: fs.existsSync(path.join(wasmFolder, `${program}.wasm`)) ? `../wasm/${program}.wasm` : `../wasm-pruebas/${program}.wasm`,
             argumentos: [read('argv0')?.toString('utf8').replace(/\n$/, '') ?? program, ...lines('args')],
             entrada: (read('stdin') ?? Buffer.alloc(0)).toString('base64'),
@@ -170,7 +170,7 @@ async function cases() {
         };
         let result;
         try {
-            result = await page.evaluate(s => window.correrCaso(s), spec);
+            result = await page.evaluate(s => window.correrCaso(s), pedido);
         } catch (e) {
             fail(`${id}: ${e.message}`);
             continue;

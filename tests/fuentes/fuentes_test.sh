@@ -9,7 +9,7 @@ set -u
 source=$1
 build=$2
 here=$source/tests/fuentes
-unset MAKEFLAGS MFLAGS MAKELEVEL
+unset MAKEFLAGS MFLAGS MAKELEVEL SANITIZE  # a sanitizer build of the course: its own sources, not these
 failures=0
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -96,7 +96,13 @@ marks() {  # the student's cases passed, from notas.csv
 }
 # Whatever a submission started ends with its run: nothing of deja-un-hijo is still running.
 leftBehind() {
-    sleep 1
+    # A child left behind lives 15 s: one still there after 5 s was never killed, while a busy
+    # machine may take a moment to end one that was.
+    local waited
+    for waited in 1 2 3 4 5 6 7 8 9 10; do
+        pgrep -x trampa-sigue > /dev/null || return 0
+        sleep 0.5
+    done
     if pgrep -x trampa-sigue > /dev/null; then
         fail "$1: a child of deja-un-hijo is still running"
         pkill -x trampa-sigue
